@@ -1,0 +1,142 @@
+#include "engine/skin_engine.h"
+
+#include "engine/window_properties.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+// GDI+ start-up and shutdown, from the flat interface of gdiplus.dll.
+namespace {
+struct GdiplusStartupInputV1 {
+    UINT32 GdiplusVersion;
+    void* DebugEventCallback;
+    BOOL SuppressBackgroundThread;
+    BOOL SuppressExternalCodecs;
+};
+} // namespace
+extern "C" int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputV1* input, void* output);
+extern "C" void WINAPI GdiplusShutdown(ULONG_PTR token);
+
+namespace skin {
+
+SkinSettings skinSettings;
+
+namespace {
+
+constexpr int kAppIconResource = 129;
+constexpr char kAppIconName[] = "DEFAULT_ICON";
+
+SkinEngine* engineInstance = nullptr;
+
+// Methods that are not built yet stay null.
+SkinEngineMethods makeMethodTable() {
+    SkinEngineMethods table{};
+    table.destroy = &SkinEngine::destroy;
+    table.frameWindowProc = &SkinEngine::frameWindowProc;
+    table.captionButtonClicked = &SkinEngine::captionButtonClicked;
+    return table;
+}
+
+const SkinEngineMethods kMethods = makeMethodTable();
+
+// A skinned window that still exists when the engine goes away gets its
+// previous procedure back, so no message can reach freed thunk memory.
+void unhookRemainingWindows(const MessageThunk& frameThunk) {
+    if (frameThunk.empty()) return;
+    const auto thunkEntry = reinterpret_cast<LONG_PTR>(frameThunk.code());
+    for (const auto& record : skinSettings.windowRecords) {
+        if (!record || !IsWindow(record->hwnd)) continue;
+        if (GetWindowLongPtrA(record->hwnd, GWLP_WNDPROC) == thunkEntry)
+            SetWindowLongPtrA(record->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record->oldWindowProc));
+    }
+}
+
+} // namespace
+
+const void* methodEntry(const SkinEngineMethods& table, int position) {
+    if (position < 1 || position > kMethodCount) return nullptr;
+    const void* entry = nullptr;
+    std::memcpy(&entry, reinterpret_cast<const char*>(&table) + (position - 1) * sizeof(void*), sizeof(void*));
+    return entry;
+}
+
+const SkinEngineMethods& skinEngineMethods() { return kMethods; }
+
+SkinEngine* theSkinEngine() { return engineInstance; }
+
+void __stdcall SkinEngine::destroy(EngineThis self) {
+    SkinEngine* engine = *self;
+    if (skinSettings.appIcon) DestroyIcon(skinSettings.appIcon);
+    skinSettings.appIcon = nullptr;
+    shutdownGdiplus(skinSettings.gdiplusToken);
+    skinSettings.gdiplusToken = 0;
+    unhookRemainingWindows(engine->frameProcThunk);
+    engine->frameProcThunk.reset();
+    engine->buttonThunk.reset();
+    engine->buttonThunkEntry = 0;
+}
+
+// Until the skinned window procedure exists, every message goes on to the
+// window's previous procedure.
+LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto previous = propHandle<WNDPROC>(hwnd, kPropOldProc);
+    if (!previous) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
+}
+
+// Caption-button actions are not wired yet.
+void __stdcall SkinEngine::captionButtonClicked(EngineThis, int, int) {}
+
+SkinEngine* createSkinEngine() {
+    if (engineInstance) return engineInstance;
+    auto* engine = new SkinEngine{};
+    engine->methods = &kMethods;
+    engine->frameProcThunk = buildMessageThunk(engine, kFrameWindowProc, 4);
+    engine->buttonThunk = buildMessageThunk(engine, kCaptionButtonClicked, 2);
+    engine->buttonThunkEntry = reinterpret_cast<std::uintptr_t>(engine->buttonThunk.code());
+    skinSettings.backgroundColour = GetSysColor(COLOR_BTNFACE);
+    skinSettings.windowRecords.clear();
+    skinSettings.memoryDCs.clear();
+    engineInstance = engine;
+    return engine;
+}
+
+void initSkinGlobals() {
+    if (skinSettings.gdiplusToken == 0) {
+        const GdiplusStartupInputV1 input{1, nullptr, FALSE, FALSE};
+        ULONG_PTR token = 0;
+        GdiplusStartup(&token, &input, nullptr);
+        skinSettings.gdiplusToken = token;
+    }
+
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    HICON icon = LoadIconA(module, MAKEINTRESOURCEA(kAppIconResource));
+    if (!icon) icon = LoadIconA(module, kAppIconName);
+    skinSettings.appIcon = icon;
+
+    skinSettings.firstSizePending = true;
+    skinSettings.controlSkinsEnabled = true;
+    skinSettings.controlOpacity = kDefaultControlOpacity;
+    skinSettings.accentColour = kDefaultAccentColour;
+    skinSettings.trackbarFrame = 1;
+}
+
+void destroySkinEngine() {
+    if (engineInstance) {
+        SkinEngine* engine = engineInstance;
+        engine->methods->destroy(&engine);
+        delete engineInstance;
+        engineInstance = nullptr;
+    }
+    skinSettings.windowRecords.clear();
+    // The DCs are dropped without GDI calls: their painters are long gone.
+    skinSettings.memoryDCs.clear();
+    skinSettings.backgroundPicture.clear();
+}
+
+void shutdownGdiplus(std::uintptr_t token) {
+    if (token != 0) GdiplusShutdown(token);
+}
+
+} // namespace skin

@@ -1,0 +1,122 @@
+// The skin engine object and its method table.
+//
+// Every method is a __stdcall function whose first parameter is the address
+// of a slot holding the engine pointer (what a MessageThunk passes as
+// `this`), followed by the method's own arguments; the callee removes them
+// all. The table is a plain table of function pointers so that each method
+// keeps its fixed position, which the thunks rely on.
+#pragma once
+
+#include "engine/message_thunk.h"
+#include "engine/skin_settings.h"
+#include "engine/skin_startup.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace skin {
+
+struct SkinEngine;
+using EngineThis = SkinEngine* const*;
+
+using DestroyMethod = void(__stdcall*)(EngineThis self);
+using FrameWindowProcMethod = LRESULT(__stdcall*)(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam,
+                                                  LPARAM lParam);
+using CaptionButtonClickedMethod = void(__stdcall*)(EngineThis self, int windowIndex, int buttonIndex);
+// A place whose method is not part of the engine yet; it stays null.
+using ReservedMethod = void(__stdcall*)();
+
+// 1-based positions in the method table.
+enum MethodPosition {
+    kDestroy = 1,
+    kFrameWindowProc,
+    kCaptionButtonClicked,
+    kSkinWindow,
+    kLoadBackground,
+    kSetBackgroundStyle,
+    kRenderWindow,
+    kPresentWindow,
+    kDrawBackground,
+    kDrawBorder,
+    kDrawButtonSeparators,
+    kRestoreCaptionBackground,
+    kRestoreBottomBarBackground,
+    kDrawCaptionButton,
+    kDrawButtonHighlight,
+    kLayoutCaptionButtons,
+    kCaptionButtonAt,
+    kMaximizeButtonIndex,
+    kBeginFrameDrag,
+    kUpdateSizingCursor,
+    kDrawCaption,
+    kSetBottomBar,
+    kLayoutBottomBar,
+    kDrawBottomBarItem,
+    kSkinComponent,
+    kRegisterComponent,
+    kMethodCount = kRegisterComponent
+};
+
+struct SkinEngineMethods {
+    DestroyMethod destroy;
+    FrameWindowProcMethod frameWindowProc;
+    CaptionButtonClickedMethod captionButtonClicked;
+    ReservedMethod skinWindow;
+    ReservedMethod loadBackground;
+    ReservedMethod setBackgroundStyle;
+    ReservedMethod renderWindow;
+    ReservedMethod presentWindow;
+    ReservedMethod drawBackground;
+    ReservedMethod drawBorder;
+    ReservedMethod drawButtonSeparators;
+    ReservedMethod restoreCaptionBackground;
+    ReservedMethod restoreBottomBarBackground;
+    ReservedMethod drawCaptionButton;
+    ReservedMethod drawButtonHighlight;
+    ReservedMethod layoutCaptionButtons;
+    ReservedMethod captionButtonAt;
+    ReservedMethod maximizeButtonIndex;
+    ReservedMethod beginFrameDrag;
+    ReservedMethod updateSizingCursor;
+    ReservedMethod drawCaption;
+    ReservedMethod setBottomBar;
+    ReservedMethod layoutBottomBar;
+    ReservedMethod drawBottomBarItem;
+    ReservedMethod skinComponent;
+    ReservedMethod registerComponent;
+};
+static_assert(sizeof(SkinEngineMethods) == kMethodCount * sizeof(void*), "one pointer per method");
+
+// Entry address of the method at a 1-based position; nullptr when the
+// position is outside the table or the entry is null.
+const void* methodEntry(const SkinEngineMethods& table, int position);
+
+// The engine's own table.
+const SkinEngineMethods& skinEngineMethods();
+
+struct SkinEngine {
+    const SkinEngineMethods* methods = nullptr;
+    // Window procedure of every skinned top-level window: calls frameWindowProc.
+    MessageThunk frameProcThunk;
+    // Sizing border and frame margin; 3 once a window has been skinned.
+    std::int32_t borderWidth = 0;
+    // Caption button under the mouse at the last caption hit test, 0 none.
+    std::int32_t hotCaptionButton = 0;
+    // Two-argument thunk that calls captionButtonClicked.
+    MessageThunk buttonThunk;
+    // First code byte of buttonThunk, 0 when it could not be built (which
+    // disables caption-button clicks).
+    std::uintptr_t buttonThunkEntry = 0;
+
+    // Methods.
+    static void __stdcall destroy(EngineThis self);
+    static LRESULT __stdcall frameWindowProc(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static void __stdcall captionButtonClicked(EngineThis self, int windowIndex, int buttonIndex);
+};
+
+// The engine made by createSkinEngine, nullptr before it or after
+// destroySkinEngine.
+SkinEngine* theSkinEngine();
+
+} // namespace skin

@@ -1,0 +1,30 @@
+// Start-up and exit of the skin engine, for the program's entry routine:
+//
+//   createSkinEngine();      // before any other engine call
+//   ... register destroySkinEngine to run after the message loop ...
+//   initSkinGlobals();       // before the first window is skinned
+//   ... create the main window, run the message loop ...
+//   destroySkinEngine();     // once the skinned windows are gone
+#pragma once
+
+#include <cstdint>
+
+namespace skin {
+
+struct SkinEngine;
+
+// Creates the one engine object with its two thunks and empties the global
+// lists. Calling it again returns the existing engine.
+SkinEngine* createSkinEngine();
+
+// GDI+ start-up, the application icon and the setting defaults.
+void initSkinGlobals();
+
+// Destroys the engine (icon, GDI+, thunks) and releases the window records,
+// the memory-DC list and the background picture. Safe to call twice.
+void destroySkinEngine();
+
+// GdiplusShutdown(token) when the token is not 0.
+void shutdownGdiplus(std::uintptr_t token);
+
+} // namespace skin
