@@ -1,0 +1,73 @@
+// Drawing primitives shared by every painter: colour conversion, rounded
+// path builders, copies of the skinned background under a window with the
+// list of memory DCs that holds them, and small window lookups and tests.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace skin {
+
+// ---- colour ----------------------------------------------------------------
+
+// COLORREF (red in the low byte) to GDI+ ARGB; the COLORREF's top byte is
+// ignored.
+std::uint32_t toArgb(COLORREF colour, std::uint8_t alpha = 255);
+
+// ---- memory DCs --------------------------------------------------------------
+
+// Records a DC in memoryDCs; a DC already listed keeps its place and takes
+// the new pair of bitmaps.
+void registerMemoryDC(HDC dc, HBITMAP bitmap, HGDIOBJ oldBitmap);
+
+// Puts the DC's old bitmap back, deletes the bitmap that comes out and the
+// DC, and drops the entry. False for 0 or a DC that is not listed.
+bool releaseMemoryDC(HDC dc);
+
+// A new bitmap with the (0, 0, w, h) area of a listed DC; releases the DC.
+HBITMAP bitmapFromDC(HDC dc, int w, int h);
+
+// ---- geometry ----------------------------------------------------------------
+
+// The window's client area inside its window rectangle, taking the border
+// as equally thick on all sides and scroll bars as 17 pixels.
+RECT veilRect(HWND hwnd);
+
+// hwnd's window-rectangle origin minus base's.
+POINT offsetInWindow(HWND base, HWND hwnd);
+// offsetInWindow against the root window of hwnd.
+POINT offsetInRoot(HWND hwnd);
+// (0, 0) for a window with a record, else offsetInWindow against the window
+// of findOwnerRecord(hwnd).
+POINT offsetInOwner(HWND hwnd);
+
+// ---- lookups (1-based, 0 = none) ---------------------------------------------
+
+// Record index of the nearest ancestor (not hwnd itself) that has a record.
+int findOwnerRecord(HWND hwnd);
+// Position of the first componentSkins entry of the record whose hwnd is hwnd.
+int componentSkinIndex(int recordIndex, HWND hwnd);
+// Walking up from hwnd's parent: the position of the first ancestor that is
+// an enabled componentSkins entry; 0 once stop is reached or the chain ends.
+int enclosingComponentSkin(int recordIndex, HWND hwnd, HWND stop);
+
+// Where the background under a window comes from.
+struct BackgroundSource {
+    bool found = false;         // hwnd or an ancestor has a record, nothing in between
+    int recordIndex = 0;
+    int componentPosition = 0;  // a skinned component between hwnd and the owner
+    HWND backdrop = nullptr;    // a backdrop window ("Wxk_Zpf" = 1) or a component's "Mb_zpf"
+};
+BackgroundSource locateBackgroundSource(HWND hwnd, bool checkBackdrop);
+
+// ---- window tests --------------------------------------------------------------
+
+std::string windowClassName(HWND hwnd);
+// Class "ListBox" (exactly) with LBS_OWNERDRAWFIXED or LBS_OWNERDRAWVARIABLE.
+bool isOwnerDrawnListBox(HWND hwnd);
+// Button type BS_AUTORADIOBUTTON: neither bit 0x2 nor 0x4, both 0x1 and 0x8.
+bool isAutoRadioButton(HWND hwnd);
+
+} // namespace skin
