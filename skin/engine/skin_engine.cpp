@@ -3,20 +3,10 @@
 #include "engine/window_properties.h"
 
 #include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <cstring>
-
-// GDI+ start-up and shutdown, from the flat interface of gdiplus.dll.
-namespace {
-struct GdiplusStartupInputV1 {
-    UINT32 GdiplusVersion;
-    void* DebugEventCallback;
-    BOOL SuppressBackgroundThread;
-    BOOL SuppressExternalCodecs;
-};
-} // namespace
-extern "C" int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputV1* input, void* output);
-extern "C" void WINAPI GdiplusShutdown(ULONG_PTR token);
 
 namespace skin {
 
@@ -104,9 +94,13 @@ SkinEngine* createSkinEngine() {
 
 void initSkinGlobals() {
     if (skinSettings.gdiplusToken == 0) {
-        const GdiplusStartupInputV1 input{1, nullptr, FALSE, FALSE};
+        Gdiplus::GdiplusStartupInput input;
+        input.GdiplusVersion = 1;
+        input.DebugEventCallback = nullptr;
+        input.SuppressBackgroundThread = FALSE;
+        input.SuppressExternalCodecs = FALSE;
         ULONG_PTR token = 0;
-        GdiplusStartup(&token, &input, nullptr);
+        Gdiplus::GdiplusStartup(&token, &input, nullptr);
         skinSettings.gdiplusToken = token;
     }
 
@@ -136,7 +130,7 @@ void destroySkinEngine() {
 }
 
 void shutdownGdiplus(std::uintptr_t token) {
-    if (token != 0) GdiplusShutdown(token);
+    if (token != 0) Gdiplus::GdiplusShutdown(token);
 }
 
 } // namespace skin
