@@ -1,5 +1,6 @@
-// Pictures in memory: loading JPEG and PNG bytes, the stream kept with the
-// image, saving back to bytes, GDI bitmaps and the byte-buffer stream.
+// Pictures: loading JPEG and PNG bytes and files, the stream kept with the
+// image, saving back to bytes, GDI bitmaps and icons, the byte-buffer stream.
+#include "codepage.h"
 #include "gdiplus_support.h"
 #include "picture_fixtures.h"
 
@@ -35,8 +36,8 @@ Bytes pngBytes() { return Bytes(kPngPicture, kPngPicture + sizeof kPngPicture); 
 SIZE_T privateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(),
-                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
     return counters.PrivateUsage > counters.PagefileUsage ? counters.PrivateUsage
                                                           : counters.PagefileUsage;
 }
@@ -226,4 +227,67 @@ TEST(GdipMemoryStream, HoldsCopiesAndHandsOverBytes) {
     EXPECT_EQ(nullptr, stream.stream());
     EXPECT_EQ(0u, stream.size());
     EXPECT_TRUE(stream.toBytes().empty());
+}
+
+TEST(GdipPicture, FilesWithChineseNamesLoadAsImageAndAsBitmap) {
+    ASSERT_CODE_PAGE_936();
+    char directory[MAX_PATH] = {};
+    ASSERT_NE(0u, GetTempPathA(MAX_PATH, directory));
+    const std::string fileName = std::string(directory) + "背景图片.png";
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, kPngPicture, sizeof kPngPicture, &written, nullptr);
+    CloseHandle(file);
+
+    {
+        Image image;
+        ASSERT_TRUE(image.loadFromFile(fileName));
+        EXPECT_EQ(4u, image.getWidth());
+        Bitmap bitmap;
+        ASSERT_TRUE(bitmap.createFromFile(fileName));
+        expectPngPixels(bitmap);
+        Bitmap missing;
+        EXPECT_FALSE(missing.createFromFile(std::string(directory) + "没有这个文件.png"));
+        EXPECT_TRUE(missing.isEmpty());
+    }  // GDI+ keeps the file open until the pictures are gone
+    EXPECT_TRUE(DeleteFileA(fileName.c_str()));
+}
+
+TEST(GdipPicture, RotateFlipMirrorsInPlace) {
+    Bitmap bitmap;
+    ASSERT_TRUE(bitmap.createFromBytes(pngBytes()));
+    ASSERT_TRUE(bitmap.rotateFlip(Gdiplus::RotateNoneFlipX));
+    EXPECT_EQ(4u, bitmap.getWidth());
+    EXPECT_TRUE(pixelNear(bitmap.getPixel(3, 0), kPngPixels[0][0], 1));
+    EXPECT_TRUE(pixelNear(bitmap.getPixel(0, 2), kPngPixels[2][3], 1));
+}
+
+TEST(GdipBitmap, FromIconKeepsItsColours) {
+    // A 16 x 16 icon, opaque orange: a 32-bit colour bitmap and a clear mask.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 16;
+    info.bmiHeader.biHeight = -16;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(nullptr, colour);
+    for (int i = 0; i < 256; ++i) static_cast<DWORD*>(bits)[i] = 0xFFFF8000;
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    ICONINFO iconInfo{TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&iconInfo);
+    ASSERT_NE(nullptr, icon);
+
+    Bitmap bitmap;
+    ASSERT_TRUE(bitmap.createFromHICON(icon));
+    EXPECT_EQ(16u, bitmap.getWidth());
+    EXPECT_EQ(16u, bitmap.getHeight());
+    EXPECT_TRUE(pixelNear(bitmap.getPixel(8, 8), 0xFFFF8000, 1));
+
+    DestroyIcon(icon);
+    DeleteObject(mask);
+    DeleteObject(colour);
 }

@@ -7,7 +7,7 @@
 
 namespace gdip {
 
-// The text of the PNG image format GUID, for saveToBytes.
+// Braces texts of image format GUIDs, for saveToBytes.
 inline constexpr const char* kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 inline constexpr const char* kJpegFormat = "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}";
 
@@ -28,6 +28,8 @@ public:
     // Disposes of the image, then releases the stream it was loaded from.
     bool disposeImage();
 
+    // File names in the system code page or UTF-16. GDI+ keeps the file
+    // open until the image is disposed.
     bool loadFromFile(std::string_view fileName, bool colourCorrection = false);
     bool loadFromFile(std::wstring_view fileName, bool colourCorrection = false);
     // The bytes are copied into a stream that stays with the image for its
