@@ -19,7 +19,7 @@ protected:
 
     // Called after every change of the native pointer, so that the concrete
     // brush keeps its own typed copy. (Not pure: ~Brush reaches it too.)
-    virtual void onNativeSet(void* native) {}
+    virtual void onNativeSet(void* /*native*/) {}
 
 private:
     void setNative(void* native) final {

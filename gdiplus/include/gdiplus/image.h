@@ -59,7 +59,7 @@ public:
 protected:
     // Called after every change of the native pointer (Bitmap keeps its own
     // typed copy). Not pure: ~Image reaches it too.
-    virtual void onNativeSet(void* native) {}
+    virtual void onNativeSet(void* /*native*/) {}
 
     // Ends a load from a stream: keeps the stream with the image or, when the
     // load failed, releases it at once.
