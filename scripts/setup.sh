@@ -5,7 +5,7 @@ set -eu
 . "$(dirname "$(readlink -f "$0")")/env.sh"
 
 PACKAGES="cmake make g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xauth
-fonts-wqy-zenhei googletest locales imagemagick python3 python3-pil procps"
+fonts-wqy-zenhei fonts-dejavu-core googletest locales imagemagick python3 python3-pil procps"
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
