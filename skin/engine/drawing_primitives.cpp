@@ -4,6 +4,9 @@
 #include "engine/window_properties.h"
 #include "engine/window_registry.h"
 
+#include "gdiplus/gdip.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace skin {
@@ -13,6 +16,36 @@ namespace skin {
 std::uint32_t toArgb(COLORREF colour, std::uint8_t alpha) {
     const std::uint32_t r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
     return (std::uint32_t(alpha) << 24) | (r << 16) | (g << 8) | b;
+}
+
+// ---- paths ---------------------------------------------------------------------
+
+void addRoundedRectPath(gdip::GraphicsPath& path, float x, float y, float w, float h, int corner) {
+    const float c = static_cast<float>(std::clamp(corner, 1, 100));
+    const float right = x + w, bottom = y + h;
+    path.addArc(right - c, y, c, c, 270, 90);
+    // The bottom-right arc is one unit larger and one unit further up and left.
+    path.addArc(right - c - 1, bottom - c - 1, c + 1, c + 1, 0, 90);
+    path.addArc(x, bottom - c, c, c, 90, 90);
+    path.addArc(x, y, c, c, 180, 90);
+    path.closeFigure();
+}
+
+void addTopRoundedPath(gdip::GraphicsPath& path, int x, int y, int w, int h, int r) {
+    const float fx = float(x), fy = float(y), fw = float(w), fh = float(h), fr = float(r);
+    path.addLine(fx, fy + fh, fx, fy + fr);
+    path.addArc(fx, fy, fr, fr, 180, 90);
+    path.addLine(fx + fr, fy, fx + fw - fr, fy);
+    path.addArc(fx + fw - fr, fy, fr, fr, 270, 90);
+    path.addLine(fx + fw, fy + fr, fx + fw, fy + fh);
+}
+
+void addTopRightRoundedPath(gdip::GraphicsPath& path, int x, int y, int w, int h, int r) {
+    const float fx = float(x), fy = float(y), fw = float(w), fh = float(h), fr = float(r);
+    path.addLine(fx, fy + fh, fx, fy);
+    path.addLine(fx, fy, fx + fw - fr, fy);
+    path.addArc(fx + fw - fr, fy, fr, fr, 270, 90);
+    path.addLine(fx + fw, fy + fr, fx + fw, fy + fh);
 }
 
 // ---- memory DCs --------------------------------------------------------------
@@ -173,6 +206,126 @@ BackgroundSource locateBackgroundSource(HWND hwnd, bool checkBackdrop) {
         }
     }
     return source;
+}
+
+// ---- background copies -----------------------------------------------------------
+
+namespace {
+
+// A registered memory DC over a new 32-bit surface of w x h that starts as
+// all zero bytes (transparent black). Without a usable surface (w or h not
+// positive) the DC is registered all the same and must be released.
+HDC makeSnapshotSurface(int w, int h) {
+    HBITMAP surface = nullptr;
+    {
+        gdip::Bitmap bitmap;
+        if (bitmap.create(w, h, PixelFormat32bppARGB)) surface = bitmap.getHBITMAP(0);
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    registerMemoryDC(dc, surface, SelectObject(dc, surface));
+    return dc;
+}
+
+void copyInto(HDC dc, const RECT& rect, HDC source, POINT offset) {
+    BitBlt(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, source, offset.x + rect.left,
+           offset.y + rect.top, SRCCOPY);
+}
+
+// Lays a component's translucent fill over the copy: rounded from 5 pixels
+// down for a group box when its shape is allowed, else the whole copy.
+void fillComponent(HDC dc, const RECT& rect, const ComponentSkin& entry, bool groupBoxShape) {
+    gdip::GraphicsPath path;
+    path.createPath();
+    if (groupBoxShape && entry.isGroupBox != 0)
+        addRoundedRectPath(path, 0, 5, float(rect.right), float(rect.bottom - 6), 5);
+    else
+        path.addRectangle(0, 0, float(rect.right - rect.left), float(rect.bottom - rect.top));
+    gdip::Graphics graphics;
+    graphics.createFromHDC(dc);
+    gdip::SolidBrush brush;
+    brush.create(toArgb(entry.fillColour, entry.fillAlpha));
+    graphics.fillPath(brush, path);
+}
+
+const ComponentSkin* componentAt(int recordIndex, int position) {
+    WindowRecord* record = windowRecordAt(recordIndex);
+    return record ? entryAt(record->componentSkins, position) : nullptr;
+}
+
+HDC cacheOf(int recordIndex) {
+    const WindowRecord* record = windowRecordAt(recordIndex);
+    return record ? record->cacheDC : nullptr;
+}
+
+HDC backdropDC(HWND backdrop) { return propHandle<HDC>(backdrop, kPropBackdropDC); }
+
+// A backdrop window's fill counts only with a positive colour value.
+bool hasBackdropFill(const ComponentSkin* entry) {
+    return entry && static_cast<std::int32_t>(entry->fillColour) > 0;
+}
+
+} // namespace
+
+HDC backgroundSnapshot(HWND hwnd, const RECT& rect) {
+    const BackgroundSource source = locateBackgroundSource(hwnd, true);
+    int r = source.recordIndex;
+    int k = source.componentPosition;
+
+    // A window with no backdrop above it and no skinned ancestor has no
+    // background: nothing is made, so nothing stays registered.
+    const bool noBackdrop = !source.found && !source.backdrop;
+    if (noBackdrop && r == 0) {
+        r = findOwnerRecord(hwnd);
+        if (r == 0) return nullptr;
+    }
+
+    HDC dc = makeSnapshotSurface(rect.right - rect.left, rect.bottom - rect.top);
+
+    if (source.found) {
+        copyInto(dc, rect, cacheOf(r), offsetInOwner(hwnd));
+        const ComponentSkin* entry = componentAt(r, componentSkinIndex(r, hwnd));
+        if (entry && entry->fillColour != 0) fillComponent(dc, rect, *entry, true);
+    } else if (source.backdrop == hwnd) {
+        const auto sourceWindow = propHandle<HWND>(hwnd, kPropComponentBackdrop);
+        if (sourceWindow) {
+            copyInto(dc, rect, backdropDC(sourceWindow), offsetInWindow(sourceWindow, hwnd));
+        } else if (int owner = findOwnerRecord(hwnd)) {
+            copyInto(dc, rect, cacheOf(owner), offsetInRoot(hwnd));
+        }
+    } else if (source.backdrop) {
+        copyInto(dc, rect, backdropDC(source.backdrop), offsetInWindow(source.backdrop, hwnd));
+        if (r == 0) r = findOwnerRecord(hwnd);
+        if (r == 0) return dc;
+        k = componentSkinIndex(r, hwnd);
+        if (k >= 1) {
+            const ComponentSkin* entry = componentAt(r, k);
+            if (hasBackdropFill(entry)) fillComponent(dc, rect, *entry, true);
+        } else {
+            const ComponentSkin* entry = componentAt(r, enclosingComponentSkin(r, hwnd, source.backdrop));
+            if (hasBackdropFill(entry)) fillComponent(dc, rect, *entry, false);
+        }
+    } else {
+        if (int own = componentSkinIndex(r, hwnd)) k = own;
+        copyInto(dc, rect, cacheOf(r), offsetInRoot(hwnd));
+        const ComponentSkin* entry = componentAt(r, k);
+        if (entry && entry->fillColour != 0) fillComponent(dc, rect, *entry, false);
+    }
+    return dc;
+}
+
+HBITMAP makeVeiledBackground(HWND hwnd) {
+    const RECT r = veilRect(hwnd);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC dc = backgroundSnapshot(hwnd, r);
+    if (!dc) return nullptr;
+    {
+        gdip::Graphics graphics;
+        graphics.createFromHDC(dc);
+        gdip::SolidBrush brush;
+        brush.create(toArgb(0xFFFFFF, static_cast<std::uint8_t>(std::clamp(skinSettings.controlOpacity, 0, 255))));
+        graphics.fillRectangle(brush, 0, 0, float(w), float(h));
+    }
+    return bitmapFromDC(dc, w, h);
 }
 
 // ---- window tests --------------------------------------------------------------

@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <string>
 
+namespace gdip {
+class GraphicsPath;
+}
+
 namespace skin {
 
 // ---- colour ----------------------------------------------------------------
@@ -16,7 +20,28 @@ namespace skin {
 // ignored.
 std::uint32_t toArgb(COLORREF colour, std::uint8_t alpha = 255);
 
-// ---- memory DCs --------------------------------------------------------------
+// ---- paths (appended to a path the caller created) -----------------------------
+
+// A closed rounded rectangle; corner is the size of a corner arc's bounding
+// box in path units, clamped to 1..100.
+void addRoundedRectPath(gdip::GraphicsPath& path, float x, float y, float w, float h, int corner);
+// An open figure with both top corners rounded and no bottom edge.
+void addTopRoundedPath(gdip::GraphicsPath& path, int x, int y, int w, int h, int r);
+// An open figure with only the top-right corner rounded and no bottom edge.
+void addTopRightRoundedPath(gdip::GraphicsPath& path, int x, int y, int w, int h, int r);
+
+// ---- background copies and memory DCs ------------------------------------------
+
+// A registered memory DC holding the skinned background under `rect` of the
+// window (relative to its window rectangle), with the fill of the component
+// it belongs to. 0 when the window has no source of background. The caller
+// hands the DC back with releaseMemoryDC or bitmapFromDC.
+HDC backgroundSnapshot(HWND hwnd, const RECT& rect);
+
+// The background under the window's client area with a white veil of
+// opacity controlOpacity; the caller owns the bitmap. 0 when the window has
+// no source of background.
+HBITMAP makeVeiledBackground(HWND hwnd);
 
 // Records a DC in memoryDCs; a DC already listed keeps its place and takes
 // the new pair of bitmaps.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/control_entries.h"
+#include "gdiplus/tooltip.h"
 
 #include <windows.h>
 
@@ -78,7 +79,8 @@ struct WindowRecord {
     int hoverButton = 0;
     int hotControlKind = 0;
     HWND hotControlParent = nullptr;
-    // toolTip: added with the tooltip wrapper of the GDI+ layer.
+    // Tooltips of the caption buttons, one tool per button.
+    gdip::ToolTip toolTip;
     int bottomBarHeight = 0;
     IntRect bottomBarRect;
     std::vector<BottomBarItem> bottomBarItems = std::vector<BottomBarItem>(1);
