@@ -53,9 +53,13 @@ bool Font::createFromName(std::wstring_view familyName, float size, int style, G
 bool Font::createFromDC(HDC hdc, HFONT hfont) {
     deleteFont();
     font_ = nullptr;
+    // Only a font object has a LOGFONT to read: GetObjectA would also "read"
+    // a pen or a brush handed over by mistake (as a LOGPEN or LOGBRUSH), so
+    // any other handle falls back to the DC's own font.
     LOGFONTA logFont{};
     Status status;
-    if (hfont && GetObjectA(hfont, sizeof logFont, &logFont) != 0) {
+    if (hfont && GetObjectType(hfont) == OBJ_FONT &&
+        GetObjectA(hfont, sizeof logFont, &logFont) != 0) {
         status = flat::GdipCreateFontFromLogfontA(hdc, &logFont, &font_);
     } else {
         status = flat::GdipCreateFontFromDC(hdc, &font_);

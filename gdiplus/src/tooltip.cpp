@@ -19,6 +19,9 @@ struct ToolRecord {
 };
 static_assert(sizeof(void*) != 4 || sizeof(ToolRecord) == 40, "first-version tool record");
 
+// The common-controls tooltip window class (class names ignore case).
+constexpr const char* kToolTipClass = "ToolTips_class32";
+
 }  // namespace
 
 HWND ToolTip::create(HWND owner, bool balloon) {
@@ -27,7 +30,7 @@ HWND ToolTip::create(HWND owner, bool balloon) {
     owner_ = owner;
     const DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
     window_ =
-        CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+        CreateWindowExA(0, kToolTipClass, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return window_;
 }

@@ -114,9 +114,21 @@ TEST(GdipText, FontFromDcUsesTheGdiFontWhenGiven) {
     EXPECT_EQ(20.0f, font.getSize());
     EXPECT_EQ(Gdiplus::FontStyleBold, font.getStyle() & Gdiplus::FontStyleBold);
 
-    // Without a readable GDI font: the font selected into the DC.
+    // Without a readable GDI font: the font selected into the DC. A handle
+    // that is not a font (GetObjectA reads a pen as a LOGPEN) counts as none.
+    Font dcFont;
+    ASSERT_TRUE(dcFont.createFromDC(screen));
+    const auto familyName = [](const Font& f) {
+        FontFamily family;
+        if (!f.getFamily(family)) return std::string();
+        std::string name = family.getFamilyName();
+        family.deleteFontFamily();
+        return name;
+    };
     ASSERT_TRUE(font.createFromDC(screen, reinterpret_cast<HFONT>(GetStockObject(BLACK_PEN))));
     EXPECT_NE(20.0f, font.getSize());
+    EXPECT_EQ(dcFont.getSize(), font.getSize());
+    EXPECT_EQ(familyName(dcFont), familyName(font));
 
     DeleteObject(gdiFont);
     ReleaseDC(nullptr, screen);

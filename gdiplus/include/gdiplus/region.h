@@ -15,6 +15,10 @@ public:
     Region(Region&& other) noexcept { takeFrom(other); }
     Region& operator=(Region&& other) noexcept;
 
+    // Whether the wrapper holds no region (the measuring isEmpty below would
+    // hide it otherwise).
+    using GdipObject::isEmpty;
+
     bool deleteRegion();
     bool create();  // the infinite region
     bool createRect(const RectF& rect);

@@ -25,7 +25,7 @@ public:
                         Gdiplus::Unit unit = Gdiplus::UnitWorld);
     bool createFromName(std::wstring_view familyName, float size, int style = 0,
                         Gdiplus::Unit unit = Gdiplus::UnitWorld);
-    // From the GDI font `hfont` when it is given and readable, else from the
+    // From the GDI font `hfont` when it is given and is a font, else from the
     // font selected into `hdc`.
     bool createFromDC(HDC hdc, HFONT hfont = nullptr);
     // The stock DEFAULT_GUI_FONT, measured on the screen.
