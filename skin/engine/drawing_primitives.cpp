@@ -1,5 +1,6 @@
 #include "engine/drawing_primitives.h"
 
+#include "engine/gdi_handles.h"
 #include "engine/skin_settings.h"
 #include "engine/window_properties.h"
 #include "engine/window_registry.h"
@@ -82,14 +83,14 @@ bool releaseMemoryDC(HDC dc) {
 }
 
 HBITMAP bitmapFromDC(HDC dc, int w, int h) {
-    HDC copyDC = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
-    HGDIOBJ previous = SelectObject(copyDC, bitmap);
-    BitBlt(copyDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    SelectObject(copyDC, previous);
-    DeleteDC(copyDC);
+    GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, w, h));
+    {
+        OwnedDC copyDC(CreateCompatibleDC(nullptr));
+        SelectedObject selected(copyDC.get(), bitmap.get());
+        BitBlt(copyDC.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    }
     releaseMemoryDC(dc);
-    return bitmap;
+    return bitmap.release();
 }
 
 // ---- geometry ----------------------------------------------------------------
@@ -214,16 +215,19 @@ namespace {
 
 // A registered memory DC over a new 32-bit surface of w x h that starts as
 // all zero bytes (transparent black). Without a usable surface (w or h not
-// positive) the DC is registered all the same and must be released.
+// positive) the DC is registered all the same and must be released. 0, with
+// nothing registered, when no DC can be made.
 HDC makeSnapshotSurface(int w, int h) {
-    HBITMAP surface = nullptr;
+    GdiObject<HBITMAP> surface;
     {
         gdip::Bitmap bitmap;
-        if (bitmap.create(w, h, PixelFormat32bppARGB)) surface = bitmap.getHBITMAP(0);
+        if (bitmap.create(w, h, PixelFormat32bppARGB)) surface.reset(bitmap.getHBITMAP(0));
     }
-    HDC dc = CreateCompatibleDC(nullptr);
-    registerMemoryDC(dc, surface, SelectObject(dc, surface));
-    return dc;
+    OwnedDC dc(CreateCompatibleDC(nullptr));
+    if (!dc) return nullptr;
+    HGDIOBJ previous = surface ? SelectObject(dc.get(), surface.get()) : nullptr;
+    registerMemoryDC(dc.get(), surface.release(), previous);
+    return dc.release();
 }
 
 void copyInto(HDC dc, const RECT& rect, HDC source, POINT offset) {
@@ -280,6 +284,7 @@ HDC backgroundSnapshot(HWND hwnd, const RECT& rect) {
     }
 
     HDC dc = makeSnapshotSurface(rect.right - rect.left, rect.bottom - rect.top);
+    if (!dc) return nullptr;
 
     if (source.found) {
         copyInto(dc, rect, cacheOf(r), offsetInOwner(hwnd));

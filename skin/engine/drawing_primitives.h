@@ -34,8 +34,9 @@ void addTopRightRoundedPath(gdip::GraphicsPath& path, int x, int y, int w, int h
 
 // A registered memory DC holding the skinned background under `rect` of the
 // window (relative to its window rectangle), with the fill of the component
-// it belongs to. 0 when the window has no source of background. The caller
-// hands the DC back with releaseMemoryDC or bitmapFromDC.
+// it belongs to. 0, with nothing registered, when the window has no source
+// of background or no DC can be made. The caller hands the DC back with
+// releaseMemoryDC or bitmapFromDC.
 HDC backgroundSnapshot(HWND hwnd, const RECT& rect);
 
 // The background under the window's client area with a white veil of

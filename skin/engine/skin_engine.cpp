@@ -7,6 +7,8 @@
 #include <gdiplus.h>
 
 #include <cstring>
+#include <memory>
+#include <utility>
 
 namespace skin {
 
@@ -17,7 +19,7 @@ namespace {
 constexpr int kAppIconResource = 129;
 constexpr char kAppIconName[] = "DEFAULT_ICON";
 
-SkinEngine* engineInstance = nullptr;
+std::unique_ptr<SkinEngine> engineInstance;
 
 // Methods that are not built yet stay null.
 SkinEngineMethods makeMethodTable() {
@@ -53,14 +55,13 @@ const void* methodEntry(const SkinEngineMethods& table, int position) {
 
 const SkinEngineMethods& skinEngineMethods() { return kMethods; }
 
-SkinEngine* theSkinEngine() { return engineInstance; }
+SkinEngine* theSkinEngine() { return engineInstance.get(); }
 
 void __stdcall SkinEngine::destroy(EngineThis self) {
     SkinEngine* engine = *self;
     if (skinSettings.appIcon) DestroyIcon(skinSettings.appIcon);
     skinSettings.appIcon = nullptr;
     shutdownGdiplus(skinSettings.gdiplusToken);
-    skinSettings.gdiplusToken = 0;
     unhookRemainingWindows(engine->frameProcThunk);
     engine->frameProcThunk.reset();
     engine->buttonThunk.reset();
@@ -79,17 +80,17 @@ LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis, HWND hwnd, UINT msg, W
 void __stdcall SkinEngine::captionButtonClicked(EngineThis, int, int) {}
 
 SkinEngine* createSkinEngine() {
-    if (engineInstance) return engineInstance;
-    auto* engine = new SkinEngine{};
+    if (engineInstance) return engineInstance.get();
+    auto engine = std::make_unique<SkinEngine>();
     engine->methods = &kMethods;
-    engine->frameProcThunk = buildMessageThunk(engine, kFrameWindowProc, 4);
-    engine->buttonThunk = buildMessageThunk(engine, kCaptionButtonClicked, 2);
+    engine->frameProcThunk = buildMessageThunk(engine.get(), kFrameWindowProc, 4);
+    engine->buttonThunk = buildMessageThunk(engine.get(), kCaptionButtonClicked, 2);
     engine->buttonThunkEntry = reinterpret_cast<std::uintptr_t>(engine->buttonThunk.code());
     skinSettings.backgroundColour = GetSysColor(COLOR_BTNFACE);
     skinSettings.windowRecords.clear();
     skinSettings.memoryDCs.clear();
-    engineInstance = engine;
-    return engine;
+    engineInstance = std::move(engine);
+    return engineInstance.get();
 }
 
 void initSkinGlobals() {
@@ -118,10 +119,9 @@ void initSkinGlobals() {
 
 void destroySkinEngine() {
     if (engineInstance) {
-        SkinEngine* engine = engineInstance;
+        SkinEngine* engine = engineInstance.get();
         engine->methods->destroy(&engine);
-        delete engineInstance;
-        engineInstance = nullptr;
+        engineInstance.reset();
     }
     skinSettings.windowRecords.clear();
     // The DCs are dropped without GDI calls: their painters are long gone.
@@ -129,8 +129,13 @@ void destroySkinEngine() {
     skinSettings.backgroundPicture.clear();
 }
 
+// The engine's own token is used up by the first shutdown, so the window
+// procedure's WM_QUIT handling and the engine's destruction, which both pass
+// gdiplusToken, shut GDI+ down once between them.
 void shutdownGdiplus(std::uintptr_t token) {
-    if (token != 0) Gdiplus::GdiplusShutdown(token);
+    if (token == 0) return;
+    Gdiplus::GdiplusShutdown(token);
+    if (skinSettings.gdiplusToken == token) skinSettings.gdiplusToken = 0;
 }
 
 } // namespace skin

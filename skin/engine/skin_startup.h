@@ -24,7 +24,8 @@ void initSkinGlobals();
 // the memory-DC list and the background picture. Safe to call twice.
 void destroySkinEngine();
 
-// GdiplusShutdown(token) when the token is not 0.
+// GdiplusShutdown(token) when the token is not 0. The engine's own token
+// (gdiplusToken) is cleared by it, so a second shutdown with it does nothing.
 void shutdownGdiplus(std::uintptr_t token);
 
 } // namespace skin

@@ -80,6 +80,20 @@ TEST_F(EngineLifecycle, InitStartsGdiplusLoadsTheNamedIconAndResetsDefaults) {
     EXPECT_EQ(skinSettings.backgroundPlacement, 0);
 }
 
+// The window procedure's WM_QUIT handling and the engine's destruction both
+// shut GDI+ down with gdiplusToken; only the first of them may reach GDI+.
+TEST_F(EngineLifecycle, ShutdownUsesUpTheEngineTokenSoGdiplusStopsOnce) {
+    createSkinEngine();
+    initSkinGlobals();
+    ASSERT_NE(skinSettings.gdiplusToken, 0u);
+
+    shutdownGdiplus(skinSettings.gdiplusToken);
+    EXPECT_EQ(skinSettings.gdiplusToken, 0u);
+
+    destroySkinEngine();  // finds no token left to shut down
+    EXPECT_EQ(skinSettings.gdiplusToken, 0u);
+}
+
 LRESULT CALLBACK countingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_APP + 3) return static_cast<LRESULT>(wParam + 1);
     return DefWindowProcA(hwnd, msg, wParam, lParam);

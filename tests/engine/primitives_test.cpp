@@ -11,6 +11,8 @@
 #include <memory>
 
 using namespace skin;
+using skintest::bitmapPixel;
+using skintest::bitmapSize;
 using skintest::childWindow;
 using skintest::gdiObjectAlive;
 using skintest::TestWindow;
@@ -100,20 +102,14 @@ TEST_F(MemoryDCs, BitmapFromDCCopiesThePixelsAndReleasesTheDC) {
     registerMemoryDC(dc, surface, SelectObject(dc, surface));
     SetPixel(dc, 4, 3, RGB(10, 200, 30));
 
-    HBITMAP copy = bitmapFromDC(dc, 6, 5);
+    const GdiObject<HBITMAP> copy(bitmapFromDC(dc, 6, 5));
 
     EXPECT_TRUE(skinSettings.memoryDCs.empty());
     EXPECT_FALSE(gdiObjectAlive(dc));
-    BITMAP info{};
-    ASSERT_TRUE(GetObjectA(copy, sizeof info, &info));
-    EXPECT_EQ(info.bmWidth, 6);
-    EXPECT_EQ(info.bmHeight, 5);
-    HDC probe = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(probe, copy);
-    EXPECT_EQ(GetPixel(probe, 4, 3), RGB(10, 200, 30));
-    SelectObject(probe, previous);
-    DeleteDC(probe);
-    DeleteObject(copy);
+    const SIZE size = bitmapSize(copy.get());
+    EXPECT_EQ(size.cx, 6);
+    EXPECT_EQ(size.cy, 5);
+    EXPECT_EQ(bitmapPixel(copy.get(), 4, 3), RGB(10, 200, 30));
 }
 
 // ---- veilRect ------------------------------------------------------------------

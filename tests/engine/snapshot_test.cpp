@@ -13,6 +13,8 @@
 #include <vector>
 
 using namespace skin;
+using skintest::bitmapPixel;
+using skintest::bitmapSize;
 using skintest::childWindow;
 using skintest::TestWindow;
 using skintest::topLevelWindow;
@@ -245,19 +247,13 @@ TEST_F(Snapshots, VeiledBackgroundCoversTheClientAreaWithTheVeil) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.opacity);
         skinSettings.controlOpacity = c.opacity;
-        HBITMAP bitmap = makeVeiledBackground(direct);
-        ASSERT_NE(bitmap, nullptr);
+        const GdiObject<HBITMAP> bitmap(makeVeiledBackground(direct));
+        ASSERT_NE(bitmap.get(), nullptr);
         EXPECT_TRUE(skinSettings.memoryDCs.empty());
-        BITMAP info{};
-        ASSERT_TRUE(GetObjectA(bitmap, sizeof info, &info));
-        EXPECT_EQ(info.bmWidth, 50);
-        EXPECT_EQ(info.bmHeight, 20);
-        HDC probe = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(probe, bitmap);
-        EXPECT_EQ(GetPixel(probe, 0, 0) & 0xFFFFFF, c.expected);
-        SelectObject(probe, previous);
-        DeleteDC(probe);
-        DeleteObject(bitmap);
+        const SIZE size = bitmapSize(bitmap.get());
+        EXPECT_EQ(size.cx, 50);
+        EXPECT_EQ(size.cy, 20);
+        EXPECT_EQ(bitmapPixel(bitmap.get(), 0, 0), c.expected);
     }
     skinSettings.controlOpacity = kDefaultControlOpacity;
     EXPECT_EQ(makeVeiledBackground(stranger), nullptr);

@@ -1,6 +1,8 @@
 // Small owners for the windows and GDI objects the engine tests create.
 #pragma once
 
+#include "engine/gdi_handles.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -40,5 +42,19 @@ inline TestWindow childWindow(HWND parent, int x = 0, int y = 0, int w = 50, int
 
 // True while a GDI handle names a live object.
 inline bool gdiObjectAlive(HGDIOBJ object) { return object && GetObjectType(object) != 0; }
+
+// Width and height of a bitmap, 0 x 0 when the handle is no bitmap.
+inline SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+// The RGB colour of one pixel of a bitmap that no DC holds.
+inline COLORREF bitmapPixel(HBITMAP bitmap, int x, int y) {
+    skin::OwnedDC probe(CreateCompatibleDC(nullptr));
+    skin::SelectedObject selected(probe.get(), bitmap);
+    return GetPixel(probe.get(), x, y) & 0xFFFFFF;
+}
 
 } // namespace skintest
