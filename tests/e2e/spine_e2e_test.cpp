@@ -1,0 +1,121 @@
+// The real program from outside: its window, the hide button, F4 and the
+// start with F4 already taken.
+#include "codepage.h"
+#include "driver.h"
+
+namespace {
+
+using namespace e2e;
+
+// One launch of the program shared by the cases of a suite; each case leaves
+// it as it found it.
+class BossKeyProgram : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        program = new RunningProgram;
+        program->waitForMainWindow();
+    }
+    static void TearDownTestSuite() {
+        delete program;
+        program = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_CODE_PAGE_936();
+        ASSERT_TRUE(program && program->running() && program->mainWindow()) << "the program did not start";
+    }
+    void TearDown() override {
+        for (HWND box : program->messageBoxes()) closeMessageBox(box);
+        if (!IsWindowVisible(program->mainWindow())) ShowWindow(program->mainWindow(), SW_SHOWNOACTIVATE);
+    }
+
+    HWND control(const char* name) const { return program->control(name); }
+    bool mainWindowVisible() const { return IsWindowVisible(program->mainWindow()) != FALSE; }
+
+    static RunningProgram* program;
+};
+
+RunningProgram* BossKeyProgram::program = nullptr;
+
+TEST_F(BossKeyProgram, MainWindowHasItsTitleAndShows644Wide) {
+    char title[128] = {};
+    GetWindowTextA(program->mainWindow(), title, sizeof title);
+    EXPECT_STREQ(title, "霜翎老板键功能软件（默认快捷键为F4）");
+    RECT r{};
+    GetWindowRect(program->mainWindow(), &r);
+    EXPECT_EQ(r.right - r.left, 644);
+    EXPECT_EQ(r.bottom - r.top, 308);
+    EXPECT_EQ(controlText(control("按钮1")), "隐藏");
+    EXPECT_FALSE(IsWindowVisible(control("分组框4")));
+    EXPECT_TRUE(program->messageBoxes().empty());
+}
+
+TEST_F(BossKeyProgram, HideButtonHidesTargetAndItselfAndF4ShowsBoth) {
+    TargetWindow target(760, 420, 240, 160, RGB(40, 120, 200));
+    ASSERT_TRUE(isChecked(control("选择框1")));
+    setControlText(control("编辑框1"), target.handleText());
+    postClick(control("按钮1"));
+    EXPECT_TRUE(waitUntil([&] { return !target.visible() && !mainWindowVisible(); }));
+    pressKey(VK_F4);
+    EXPECT_TRUE(waitUntil([&] { return target.visible() && mainWindowVisible(); }));
+    postClick(control("按钮1"));  // and once more with a click
+    EXPECT_TRUE(waitUntil([&] { return !target.visible() && !mainWindowVisible(); }));
+    postClick(control("按钮1"));
+    EXPECT_TRUE(waitUntil([&] { return target.visible() && mainWindowVisible(); }));
+    EXPECT_TRUE(program->messageBoxes().empty());
+}
+
+TEST_F(BossKeyProgram, F4TogglesTheTargetAlone) {
+    TargetWindow target(760, 420, 240, 160, RGB(200, 120, 40));
+    postClick(control("选择框1"));
+    ASSERT_TRUE(waitUntil([&] { return !isChecked(control("选择框1")); }));
+    setControlText(control("编辑框1"), target.handleText());
+    pressKey(VK_F4);
+    EXPECT_TRUE(waitUntil([&] { return !target.visible(); }));
+    EXPECT_TRUE(mainWindowVisible());
+    pressKey(VK_F4);
+    EXPECT_TRUE(waitUntil([&] { return target.visible(); }));
+    postClick(control("选择框1"));
+    EXPECT_TRUE(waitUntil([&] { return isChecked(control("选择框1")); }));
+}
+
+TEST_F(BossKeyProgram, EmptyTargetFieldIsRefusedAndF4TogglesAgainWhileTheBoxIsOpen) {
+    setControlText(control("编辑框1"), "");
+    postClick(control("按钮1"));
+    const HWND box = program->waitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(messageBoxText(box), "窗口信息不能为空！！");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), program->mainWindow());
+    // The box's loop delivers the hotkey: the toggle runs again and refuses again.
+    pressKey(VK_F4);
+    EXPECT_TRUE(waitUntil([&] { return program->messageBoxes().size() == 2; }));
+    for (HWND b : program->messageBoxes()) EXPECT_EQ(messageBoxText(b), "窗口信息不能为空！！");
+    for (HWND b : program->messageBoxes()) EXPECT_TRUE(closeMessageBox(b));
+    EXPECT_TRUE(waitUntil([&] { return program->messageBoxes().empty(); }));
+    EXPECT_TRUE(mainWindowVisible());
+}
+
+TEST(SecondCopy, SaysOnceThatF4IsTakenRunsOnAndF4IsFreeOnceTheFirstCloses) {
+    ASSERT_CODE_PAGE_936();
+    RunningProgram first;
+    ASSERT_TRUE(first.waitForMainWindow());
+    RunningProgram second;
+    const HWND box = second.waitForMessageBox(10000);
+    ASSERT_TRUE(box) << "no message from the second copy";
+    EXPECT_EQ(messageBoxText(box), "注册热键失败");
+    EXPECT_TRUE(closeMessageBox(box));
+    EXPECT_TRUE(second.waitForMainWindow());
+    Sleep(1000);  // no second message comes
+    EXPECT_TRUE(second.messageBoxes().empty());
+    EXPECT_TRUE(second.running());
+
+    ASSERT_TRUE(first.closeAndWait());
+    // Neither copy holds F4 now: the driver can take it.
+    EXPECT_TRUE(waitUntil([] {
+        if (!RegisterHotKey(nullptr, 1, 0, VK_F4)) return false;
+        UnregisterHotKey(nullptr, 1);
+        return true;
+    }));
+    EXPECT_TRUE(second.closeAndWait());
+}
+
+}  // namespace
