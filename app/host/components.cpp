@@ -15,6 +15,7 @@ namespace {
 constexpr int labelFontSlot = 0;
 constexpr int pictureImageSlot = 0;
 constexpr int picturePressedSlot = sizeof(LONG_PTR);
+constexpr int pictureFontSlot = 2 * sizeof(LONG_PTR);
 
 std::string windowText(HWND window) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -146,6 +147,11 @@ LRESULT CALLBACK pictureBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
         takePressed(hwnd);
         raiseMouseEvent(hwnd, EventKind::LeftButtonReleased);
         return 0;
+    case WM_SETFONT:
+        SetWindowLongPtrA(hwnd, pictureFontSlot, static_cast<LONG_PTR>(wparam));
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrA(hwnd, pictureFontSlot);
     case WM_CAPTURECHANGED:
         // The capture was taken away while the button was down (another
         // window grabbed it): the release will never come, so end the press.
@@ -182,7 +188,7 @@ bool registerWindowClasses(WNDPROC formProc) {
     static const bool registered =
         registerClass(formClassName, formProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) &&
         registerClass(labelClassName, labelProc, sizeof(LONG_PTR), nullptr) &&
-        registerClass(pictureBoxClassName, pictureBoxProc, 2 * sizeof(LONG_PTR), nullptr);
+        registerClass(pictureBoxClassName, pictureBoxProc, 3 * sizeof(LONG_PTR), nullptr);
     return registered;
 }
 
