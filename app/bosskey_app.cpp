@@ -21,6 +21,19 @@ const EventRoute eventRoutes[] = {
     {EventKind::WindowCanClose, nullptr, &BossKeyApp::onWindowCanClose},
     {EventKind::Clicked, "按钮1", &BossKeyApp::onHideClicked},
     {EventKind::Feedback, "标签1", &BossKeyApp::onHotkeyFeedback},
+    {EventKind::Clicked, "单选框1", &BossKeyApp::onPickModeClicked},
+    {EventKind::Clicked, "单选框2", &BossKeyApp::onPickModeClicked},
+    {EventKind::Clicked, "单选框3", &BossKeyApp::onPickModeClicked},
+    {EventKind::LeftButtonPressed, "图片框1", &BossKeyApp::onFinderPressed},
+    {EventKind::TimerTick, "时钟1", &BossKeyApp::onFinderTick},
+    {EventKind::LeftButtonReleased, "图片框1", &BossKeyApp::onFinderReleased},
+    {EventKind::Clicked, "单选", &BossKeyApp::onSelectModeClicked},
+    {EventKind::Clicked, "多选", &BossKeyApp::onSelectModeClicked},
+    {EventKind::Clicked, "按钮2", &BossKeyApp::addTarget},
+    {EventKind::Clicked, "按钮3", &BossKeyApp::deleteTarget},
+    {EventKind::Clicked, "按钮4", &BossKeyApp::openHotkeyPanel},
+    {EventKind::Clicked, "按钮6", &BossKeyApp::closeHotkeyPanel},
+    {EventKind::Clicked, "按钮5", &BossKeyApp::registerChosenHotkey},
 };
 
 bool sameControl(const char* a, const char* b) {

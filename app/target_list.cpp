@@ -34,4 +34,48 @@ void BossKeyApp::applySelectMode() {
     form_.setWindowWidth(layout.windowWidth);
 }
 
+void BossKeyApp::onSelectModeClicked(const host::HostEvent&) {
+    // "假" is the only value the hidden-state flag ever takes.
+    if (form_.text("标签2") != "假") {
+        form_.messageBox("请将以隐藏的窗口显示出来后再用本功能。");
+        return;
+    }
+    applySelectMode();
+}
+
+void BossKeyApp::addTarget(const host::HostEvent&) {
+    const std::string target = form_.text("编辑框1");
+    if (target.empty()) {
+        form_.messageBox("请输入窗口信息。");
+        return;
+    }
+    int freeSlot = -1;
+    for (int k = 0; k < slotCount && freeSlot < 0; ++k)
+        if (form_.text(slotNames[k]).empty()) freeSlot = k;
+    if (freeSlot < 0) {
+        form_.messageBox("目前最多支持6个窗口隐藏。");
+        return;
+    }
+    // Only the slots below the free one are compared.
+    for (int k = 0; k < freeSlot; ++k) {
+        if (form_.text(slotNames[k]) == target) {
+            form_.messageBox("窗口信息相同，请正常输入。");
+            return;
+        }
+    }
+    form_.setText(slotNames[freeSlot], target);
+}
+
+void BossKeyApp::deleteTarget(const host::HostEvent&) {
+    static const char* const slotNumbers[slotCount] = {"1", "2", "3", "4", "5", "6"};
+    const std::string number = form_.text("编辑框2");
+    for (int k = 0; k < slotCount; ++k) {
+        if (number == slotNumbers[k]) {
+            form_.setText(slotNames[k], "");
+            return;
+        }
+    }
+    form_.messageBox("输入错误！！");
+}
+
 }  // namespace bosskey

@@ -161,11 +161,23 @@ LRESULT CALLBACK pictureBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
     return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
+// A group box paints only its frame and title. As a container it also
+// erases its inside, so that a control hidden in it (a transparent label
+// above all) leaves nothing behind.
+void eraseContainer(HWND groupBox, HDC dc) {
+    RECT client{};
+    GetClientRect(groupBox, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
         return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wparam, lparam);
+    case WM_ERASEBKGND:
+        eraseContainer(hwnd, reinterpret_cast<HDC>(wparam));
+        return 1;
     }
     return DefSubclassProc(hwnd, message, wparam, lparam);
 }

@@ -16,7 +16,8 @@ bool registerWindowClasses(WNDPROC formProc);
 void setPictureBoxImage(HWND pictureBox, HICON image);
 
 // Passes the notifications a group box receives from its controls
-// (WM_COMMAND, WM_NOTIFY) on to its top-level window.
+// (WM_COMMAND, WM_NOTIFY) on to its top-level window, and makes it erase its
+// inside in button face.
 void makeContainer(HWND groupBox);
 
 }  // namespace host

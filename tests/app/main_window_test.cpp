@@ -217,6 +217,25 @@ TEST_F(MainWindowTest, LabelsPaintButtonFaceTransparentLabelsOnlyText) {
     }
 }
 
+TEST_F(MainWindowTest, HidingATransparentLabelInAGroupBoxLeavesNothingBehind) {
+    const HWND label = form->handle("透明标签1");
+    const HWND panel = form->handle("分组框2");
+    RECT area{};
+    GetWindowRect(label, &area);
+    MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&area), 2);
+    UpdateWindow(panel);
+    int textPixels = 0;
+    for (int y = area.top; y < area.bottom; y += 2)
+        for (int x = area.left; x < area.right; x += 2)
+            if (pixel(panel, x, y) != GetSysColor(COLOR_BTNFACE)) ++textPixels;
+    ASSERT_GT(textPixels, 50) << "the notice is on the screen";
+    form->setVisible("透明标签1", false);
+    apptest::pumpMessages(30);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            ASSERT_EQ(pixel(panel, x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
+}
+
 TEST_F(MainWindowTest, LabelsIgnoreADeviceContextPassedWithPaint) {
     host::WindowDC screen(nullptr);
     host::OwnedDC memory(CreateCompatibleDC(screen));

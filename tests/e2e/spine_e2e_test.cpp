@@ -1,40 +1,11 @@
 // The real program from outside: its window, the hide button, F4 and the
 // start with F4 already taken.
-#include "codepage.h"
-#include "driver.h"
+#include "program_fixture.h"
 
 namespace {
 
 using namespace e2e;
-
-// One launch of the program shared by the cases of a suite; each case leaves
-// it as it found it.
-class BossKeyProgram : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        program = new RunningProgram;
-        program->waitForMainWindow();
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_CODE_PAGE_936();
-        ASSERT_TRUE(program && program->running() && program->mainWindow()) << "the program did not start";
-    }
-    void TearDown() override {
-        for (HWND box : program->messageBoxes()) closeMessageBox(box);
-        if (!IsWindowVisible(program->mainWindow())) ShowWindow(program->mainWindow(), SW_SHOWNOACTIVATE);
-    }
-
-    HWND control(const char* name) const { return program->control(name); }
-    bool mainWindowVisible() const { return IsWindowVisible(program->mainWindow()) != FALSE; }
-
-    static RunningProgram* program;
-};
-
-RunningProgram* BossKeyProgram::program = nullptr;
+using e2e::BossKeyProgram;
 
 TEST_F(BossKeyProgram, MainWindowHasItsTitleAndShows644Wide) {
     char title[128] = {};

@@ -1,0 +1,7 @@
+#include "program_fixture.h"
+
+namespace e2e {
+
+RunningProgram* BossKeyProgram::program = nullptr;
+
+}  // namespace e2e
