@@ -1,22 +1,18 @@
-// Hooks for the skin engine. Until the engine is linked in they do nothing
-// and the main window shows unskinned; each hook's comment says what it is
-// to call.
+// Hooks for the skin engine. The engine's start-up, module initialisation
+// and exit run for real; skinning the main window waits for the window
+// skinning and background rendering of the engine, so until then the window
+// shows unskinned.
 #include "skin_hooks.h"
+
+#include "engine/skin_startup.h"
 
 namespace bosskey {
 
-void startSkinEngine() {
-    // HOOK: createSkinEngine — the engine object with its thunks and the
-    // empty global lists.
-}
+void startSkinEngine() { skin::createSkinEngine(); }
 
-void stopSkinEngine() {
-    // HOOK: destroySkinEngine — icon, GDI+ shutdown, thunks, every record.
-}
+void stopSkinEngine() { skin::destroySkinEngine(); }
 
-void initSkinModule() {
-    // HOOK: initSkinGlobals — GDI+ start-up, application icon, settings.
-}
+void initSkinModule() { skin::initSkinGlobals(); }
 
 void skinMainWindow(host::Form& window, HWND control, host::ByteSpan picture, int opacity) {
     // HOOK, in this order:

@@ -57,3 +57,17 @@ ensure_wineserver() {
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
+
+# wine_manages_windows Y|N: whether Wine leaves its windows to the X window
+# manager. On the virtual display no window manager runs, and Wine waits up
+# to 2 s for one on every hide of a managed window, so there Wine manages the
+# windows itself (N); on a desktop the window manager does (Y). Changed only
+# when the prefix holds another value.
+wine_manages_windows() {
+    local want="$1" current
+    current=$(sed -n '/^\[Software\\\\Wine\\\\X11 Driver\]/,/^\[/s/^"Managed"="\(.\)"/\1/p' \
+        "$WINEPREFIX/user.reg" 2>/dev/null | head -1)
+    [ "${current:-Y}" = "$want" ] && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
+        </dev/null >/dev/null 2>&1
+}

@@ -11,11 +11,13 @@ exe="$BOSSKEY_BUILD/app/bosskey.exe"
 
 if display_works; then
     ensure_wineserver
+    wine_manages_windows Y
     exec wine "$exe"
 fi
 
 ensure_display
 ensure_wineserver
+wine_manages_windows N
 shot="${BOSSKEY_SCREENSHOT:-$BOSSKEY_BUILD/screenshot.png}"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!

@@ -52,11 +52,3 @@ if [ ! -f "$marker" ]; then
     [ -n "${BOSSKEY_XVFB_PID:-}" ] && kill "$BOSSKEY_XVFB_PID" 2>/dev/null || true
 fi
 
-# No window manager runs on the virtual display, and Wine waits up to 2 s
-# for one on every hide of a managed window; the program's windows are
-# borderless anyway, so let Wine manage them itself.
-unmanaged="$WINEPREFIX/.bosskey-unmanaged"
-if [ ! -f "$unmanaged" ]; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
-        </dev/null >/dev/null 2>&1 && touch "$unmanaged"
-fi

@@ -7,6 +7,7 @@ here="$(dirname "$(readlink -f "$0")")"
 . "$here/env.sh"
 ensure_display
 ensure_wineserver
+wine_manages_windows N
 cleanup() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
     [ -n "${BOSSKEY_XVFB_PID:-}" ] && kill "$BOSSKEY_XVFB_PID" 2>/dev/null || true
