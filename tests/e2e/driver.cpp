@@ -148,6 +148,12 @@ bool RunningProgram::closeAndWait(int timeoutMilliseconds) {
     return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMilliseconds)) == WAIT_OBJECT_0;
 }
 
+DWORD RunningProgram::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_) GetExitCodeProcess(process_, &code);
+    return code;
+}
+
 HWND RunningProgram::control(const char* name) const {
     ChildSearch search{descriptionId(name), nullptr};
     if (!search.id || !mainWindow_) return nullptr;

@@ -32,6 +32,8 @@ public:
     bool running() const;
     // Closes the main window as the user does (WM_CLOSE) and waits for the exit.
     bool closeAndWait(int timeoutMilliseconds = 5000);
+    // The exit code once the program has ended (STILL_ACTIVE before).
+    DWORD exitCode() const;
 
     // The control of the main window with this name in the window description.
     HWND control(const char* name) const;

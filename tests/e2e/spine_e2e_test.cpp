@@ -80,13 +80,26 @@ TEST(SecondCopy, SaysOnceThatF4IsTakenRunsOnAndF4IsFreeOnceTheFirstCloses) {
     EXPECT_TRUE(second.running());
 
     ASSERT_TRUE(first.closeAndWait());
+    EXPECT_EQ(first.exitCode(), 0u);
     // Neither copy holds F4 now: the driver can take it.
     EXPECT_TRUE(waitUntil([] {
         if (!RegisterHotKey(nullptr, 1, 0, VK_F4)) return false;
         UnregisterHotKey(nullptr, 1);
         return true;
     }));
+    // Closing after the failed registration ends the program normally too.
     EXPECT_TRUE(second.closeAndWait());
+    EXPECT_EQ(second.exitCode(), 0u);
+}
+
+// The skin engine starts with the program (GDI+, icon, thunks) and is torn
+// down after the message loop; an exit that freed the thunks while a window
+// could still call them, or shut GDI+ down twice, ends in a crash code.
+TEST(ProgramLifetime, StartsWithTheEngineAndExitsWithCodeZero) {
+    RunningProgram program;
+    ASSERT_TRUE(program.waitForMainWindow());
+    ASSERT_TRUE(program.closeAndWait());
+    EXPECT_EQ(program.exitCode(), 0u);
 }
 
 }  // namespace
