@@ -22,12 +22,19 @@ shot="${BOSSKEY_SCREENSHOT:-$BOSSKEY_BUILD/screenshot.png}"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!
 # Wait for the main window, then give it a moment to paint.
+win=""
 for i in $(seq 1 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '霜翎老板键' && break
+    win=$(xwininfo -root -tree 2>/dev/null | awk '/霜翎老板键/ {print $1; exit}')
+    [ -n "$win" ] && break
     sleep 0.2
 done
 sleep 2
-import -window root -crop 760x380+30+30 +repage "$shot"
+if [ -n "$win" ]; then
+    import -window "$win" "$shot"
+else
+    echo "the main window did not appear; screenshot of the whole screen" >&2
+    import -window root "$shot"
+fi
 echo "screenshot: $shot"
 kill "$app" 2>/dev/null || true
 wineserver -k </dev/null >/dev/null 2>&1 || true
