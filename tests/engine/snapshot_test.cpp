@@ -4,6 +4,7 @@
 #include "engine/skin_engine.h"
 #include "engine/window_properties.h"
 #include "gdiplus/gdip.h"
+#include "gdi_watermark.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
@@ -260,3 +261,21 @@ TEST_F(Snapshots, VeiledBackgroundCoversTheClientAreaWithTheVeil) {
 }
 
 } // namespace
+
+// Every painter takes a snapshot and a veiled background per paint: a handle
+// lost on either path would exhaust the process's GDI objects.
+TEST_F(Snapshots, RepeatedSnapshotsAndVeiledBackgroundsHoldNoGdiObjects) {
+    const GdiWatermark watermark;
+    for (int i = 0; i < kGdiSoakCycles; ++i) {
+        HDC dc = backgroundSnapshot(inGroup, RECT{0, 0, 40, 20});
+        ASSERT_NE(dc, nullptr);
+        ASSERT_TRUE(releaseMemoryDC(dc));
+        dc = backgroundSnapshot(group, RECT{0, 0, 120, 80});
+        ASSERT_NE(dc, nullptr);
+        ASSERT_TRUE(releaseMemoryDC(dc));
+        const GdiObject<HBITMAP> veiled(makeVeiledBackground(direct));
+        ASSERT_NE(veiled.get(), nullptr);
+    }
+    EXPECT_LT(watermark.growth(), kGdiLeakTolerance);
+    EXPECT_TRUE(skinSettings.memoryDCs.empty());
+}
