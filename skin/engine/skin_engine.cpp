@@ -79,10 +79,12 @@ LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis, HWND hwnd, UINT msg, W
 // Caption-button actions are not wired yet.
 void __stdcall SkinEngine::captionButtonClicked(EngineThis, int, int) {}
 
-SkinEngine* createSkinEngine() {
+SkinEngine* createSkinEngine() { return createSkinEngine(kMethods); }
+
+SkinEngine* createSkinEngine(const SkinEngineMethods& methods) {
     if (engineInstance) return engineInstance.get();
     auto engine = std::make_unique<SkinEngine>();
-    engine->methods = &kMethods;
+    engine->methods = &methods;
     engine->frameProcThunk = buildMessageThunk(engine.get(), kFrameWindowProc, 4);
     engine->buttonThunk = buildMessageThunk(engine.get(), kCaptionButtonClicked, 2);
     engine->buttonThunkEntry = reinterpret_cast<std::uintptr_t>(engine->buttonThunk.code());

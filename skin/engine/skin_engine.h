@@ -7,6 +7,7 @@
 // keeps its fixed position, which the thunks rely on.
 #pragma once
 
+#include "engine/control_entries.h"
 #include "engine/message_thunk.h"
 #include "engine/skin_settings.h"
 #include "engine/skin_startup.h"
@@ -14,6 +15,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace skin {
 
@@ -24,6 +26,11 @@ using DestroyMethod = void(__stdcall*)(EngineThis self);
 using FrameWindowProcMethod = LRESULT(__stdcall*)(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam,
                                                   LPARAM lParam);
 using CaptionButtonClickedMethod = void(__stdcall*)(EngineThis self, int windowIndex, int buttonIndex);
+using LayoutCaptionButtonsMethod = void(__stdcall*)(EngineThis self, int windowIndex);
+// `items` null: not given.
+using SetBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex, int height,
+                                            const std::vector<BottomBarItem>* items);
+using LayoutBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex);
 // A place whose method is not part of the engine yet; it stays null.
 using ReservedMethod = void(__stdcall*)();
 
@@ -74,14 +81,14 @@ struct SkinEngineMethods {
     ReservedMethod restoreBottomBarBackground;
     ReservedMethod drawCaptionButton;
     ReservedMethod drawButtonHighlight;
-    ReservedMethod layoutCaptionButtons;
+    LayoutCaptionButtonsMethod layoutCaptionButtons;
     ReservedMethod captionButtonAt;
     ReservedMethod maximizeButtonIndex;
     ReservedMethod beginFrameDrag;
     ReservedMethod updateSizingCursor;
     ReservedMethod drawCaption;
-    ReservedMethod setBottomBar;
-    ReservedMethod layoutBottomBar;
+    SetBottomBarMethod setBottomBar;
+    LayoutBottomBarMethod layoutBottomBar;
     ReservedMethod drawBottomBarItem;
     ReservedMethod skinComponent;
     ReservedMethod registerComponent;
@@ -92,7 +99,9 @@ static_assert(sizeof(SkinEngineMethods) == kMethodCount * sizeof(void*), "one po
 // position is outside the table or the entry is null.
 const void* methodEntry(const SkinEngineMethods& table, int position);
 
-// The engine's own table.
+// The engine's own table: the methods that live in skin/engine. The controls
+// library (skin/controls) makes the complete table by filling its own places
+// into a copy of this one and hands it to createSkinEngine.
 const SkinEngineMethods& skinEngineMethods();
 
 struct SkinEngine {
@@ -113,6 +122,13 @@ struct SkinEngine {
     static void __stdcall destroy(EngineThis self);
     static LRESULT __stdcall frameWindowProc(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static void __stdcall captionButtonClicked(EngineThis self, int windowIndex, int buttonIndex);
+
+    // Methods that live in the controls library. The engine reaches them only
+    // through `methods`, never by name, so it links without that library.
+    static void __stdcall layoutCaptionButtons(EngineThis self, int windowIndex);
+    static void __stdcall setBottomBar(EngineThis self, int windowIndex, int height,
+                                       const std::vector<BottomBarItem>* items);
+    static void __stdcall layoutBottomBar(EngineThis self, int windowIndex);
 };
 
 // The engine made by createSkinEngine, nullptr before it or after

@@ -12,10 +12,14 @@
 namespace skin {
 
 struct SkinEngine;
+struct SkinEngineMethods;
 
 // Creates the one engine object with its two thunks and empties the global
-// lists. Calling it again returns the existing engine.
+// lists. Calling it again returns the existing engine. Without a table the
+// engine gets skinEngineMethods(); a given table must live as long as the
+// engine (the controls library passes its complete, static table).
 SkinEngine* createSkinEngine();
+SkinEngine* createSkinEngine(const SkinEngineMethods& methods);
 
 // GDI+ start-up, the application icon and the setting defaults.
 void initSkinGlobals();

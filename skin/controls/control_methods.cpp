@@ -1,0 +1,23 @@
+#include "controls/control_methods.h"
+
+namespace skin {
+namespace {
+
+SkinEngineMethods makeCompleteTable() {
+    SkinEngineMethods table = skinEngineMethods();
+    table.layoutCaptionButtons = &SkinEngine::layoutCaptionButtons;
+    table.setBottomBar = &SkinEngine::setBottomBar;
+    table.layoutBottomBar = &SkinEngine::layoutBottomBar;
+    return table;
+}
+
+} // namespace
+
+const SkinEngineMethods& completeSkinEngineMethods() {
+    static const SkinEngineMethods table = makeCompleteTable();
+    return table;
+}
+
+SkinEngine* createSkinEngineWithControls() { return createSkinEngine(completeSkinEngineMethods()); }
+
+} // namespace skin
