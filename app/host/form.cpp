@@ -321,10 +321,16 @@ void Form::messageBox(const std::string& text) {
 }
 
 void Form::captureMouse(const char* control) {
-    if (const HWND hwnd = handle(control)) SetCapture(hwnd);
+    const HWND hwnd = handle(control);
+    if (!hwnd) return;
+    SetCapture(hwnd);
+    captured_ = hwnd;
 }
 
-void Form::releaseMouse() { ReleaseCapture(); }
+void Form::releaseMouse() {
+    if (captured_ && GetCapture() == captured_) ReleaseCapture();
+    captured_ = nullptr;
+}
 
 void Form::raise(EventKind kind, const char* control, int arg1, int arg2) {
     if (sink_) sink_->handleEvent(HostEvent{kind, control, arg1, arg2});
@@ -414,6 +420,7 @@ void Form::onClose() {
 void Form::onNcDestroy() {
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
+    captured_ = nullptr;
     for (Control& control : controls_) control.hwnd = nullptr;
 }
 

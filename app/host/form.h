@@ -146,6 +146,8 @@ public:
     void setMessageBoxHook(std::function<void(const std::string&)> hook) { messageBoxHook_ = std::move(hook); }
 
     void captureMouse(const char* control);
+    // Releases the capture taken by captureMouse; a capture that another
+    // window of the thread has taken since is left alone.
     void releaseMouse();
 
     GlobalHotkeys& hotkeys() { return hotkeys_; }
@@ -190,6 +192,7 @@ private:
     GlobalHotkeys hotkeys_;
     EventSink* sink_ = nullptr;
     HWND window_ = nullptr;
+    HWND captured_ = nullptr;  // the control captureMouse gave the mouse to
     bool quitOnDestroy_ = false;
     std::function<void(const std::string&)> messageBoxHook_;
 };

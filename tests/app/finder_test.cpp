@@ -2,29 +2,14 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "host/handles.h"
-#include "host/host.h"
+#include "screen_pixels.h"
 
 namespace {
 
 using apptest::MainWindowTest;
 using apptest::pumpMessages;
 using apptest::TargetWindow;
-
-std::vector<COLORREF> readScreen(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    host::WindowDC screen(nullptr);
-    host::OwnedDC memory(CreateCompatibleDC(screen));
-    host::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, w, h));
-    std::vector<COLORREF> pixels;
-    {
-        host::SelectedObject selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(memory.get(), x, y));
-    }
-    return pixels;
-}
+using testscreen::readScreen;
 
 // The area of a window and a pixel around it.
 RECT around(HWND window) {
@@ -53,6 +38,7 @@ TEST_F(MainWindowTest, LosingTheCaptureWhileDraggingEndsTheDrag) {
     SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     ASSERT_EQ(GetCapture(), box);
     SetCapture(form->handle());  // another window takes the mouse; no release will come
+    EXPECT_EQ(GetCapture(), form->handle()) << "ending the drag left the new owner's capture alone";
     ReleaseCapture();
     EXPECT_FALSE(app->state().frameShown);
     setText("编辑框1", "idle");
@@ -63,7 +49,7 @@ TEST_F(MainWindowTest, LosingTheCaptureWhileDraggingEndsTheDrag) {
 TEST_F(MainWindowTest, FrameBlinksOnOneWindowAndMovesToTheNext) {
     TargetWindow a(700, 380, 160, 120), b(900, 380, 160, 120);
     const RECT areaA = around(a.get()), areaB = around(b.get());
-    const std::vector<COLORREF> cleanA = readScreen(areaA), cleanB = readScreen(areaB);
+    const std::vector<DWORD> cleanA = readScreen(areaA), cleanB = readScreen(areaB);
 
     app->highlightWindow(a.get());
     EXPECT_TRUE(app->state().frameShown);
@@ -95,7 +81,7 @@ TEST_F(MainWindowTest, FrameBlinksOnOneWindowAndMovesToTheNext) {
 TEST_F(MainWindowTest, AWindowThatHasGoneIsNotFramed) {
     TargetWindow witness(700, 380, 160, 120);
     const RECT area = around(witness.get());
-    const std::vector<COLORREF> clean = readScreen(area);
+    const std::vector<DWORD> clean = readScreen(area);
     HWND gone = nullptr;
     {
         TargetWindow target(700, 380, 160, 120);

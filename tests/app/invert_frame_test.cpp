@@ -5,8 +5,11 @@
 
 #include "bosskey_app.h"
 #include "host/handles.h"
+#include "screen_pixels.h"
 
 namespace {
+
+using testscreen::readScreen;
 
 // A window painted in stripes, so inversions show everywhere.
 class PatternWindow {
@@ -47,24 +50,6 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// Screen pixels of a rectangle, row by row.
-std::vector<COLORREF> readScreen(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    host::WindowDC screen(nullptr);
-    host::OwnedDC memory(CreateCompatibleDC(screen));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    host::GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    {
-        host::SelectedObject selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    }
-    GdiFlush();
-    const auto* p = static_cast<const DWORD*>(bits);
-    return std::vector<COLORREF>(p, p + w * h);
-}
-
 class InvertFrame : public ::testing::Test {
 protected:
     const RECT area{200, 200, 400, 330};  // screen area under test
@@ -72,14 +57,14 @@ protected:
 };
 
 TEST_F(InvertFrame, InvertsThreePixelBandsInsideTheRectangleAndTwiceRestores) {
-    const std::vector<COLORREF> before = readScreen(area);
+    const std::vector<DWORD> before = readScreen(area);
     const RECT frame{220, 210, 380, 300};  // inside the pattern window
     host::DisplayDC display;
     bosskey::invertFrame(display, frame);
-    const std::vector<COLORREF> once = readScreen(area);
+    const std::vector<DWORD> once = readScreen(area);
 
     const int w = area.right - area.left;
-    auto at = [&](const std::vector<COLORREF>& pixels, int x, int y) {
+    auto at = [&](const std::vector<DWORD>& pixels, int x, int y) {
         return pixels[static_cast<size_t>((y - area.top) * w + (x - area.left))] & 0xFFFFFF;
     };
     auto inverted = [&](int x, int y) { return at(once, x, y) == (~at(before, x, y) & 0xFFFFFF); };
@@ -119,7 +104,7 @@ TEST_F(InvertFrame, InvertsThreePixelBandsInsideTheRectangleAndTwiceRestores) {
 }
 
 TEST_F(InvertFrame, EmptyRectangleDrawsNothing) {
-    const std::vector<COLORREF> before = readScreen(area);
+    const std::vector<DWORD> before = readScreen(area);
     host::DisplayDC display;
     const RECT empties[] = {{250, 250, 250, 300}, {250, 250, 300, 250}, {300, 300, 250, 250}, {0, 0, 0, 0}};
     for (const RECT& r : empties) bosskey::invertFrame(display, r);

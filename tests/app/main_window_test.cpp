@@ -236,14 +236,14 @@ TEST_F(MainWindowTest, HidingATransparentLabelInAGroupBoxLeavesNothingBehind) {
             ASSERT_EQ(pixel(panel, x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
 }
 
-TEST_F(MainWindowTest, LabelsIgnoreADeviceContextPassedWithPaint) {
+TEST_F(MainWindowTest, LabelsAndPictureBoxesIgnoreADeviceContextPassedWithPaint) {
     host::WindowDC screen(nullptr);
     host::OwnedDC memory(CreateCompatibleDC(screen));
     host::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, 100, 200));
     host::SelectedObject selected(memory.get(), bitmap.get());
     const RECT all{0, 0, 100, 200};
     host::GdiObject<HBRUSH> magenta(CreateSolidBrush(RGB(255, 0, 255)));
-    for (const char* label : {"标签2", "透明标签1"}) {
+    for (const char* label : {"标签2", "透明标签1", "图片框1"}) {
         FillRect(memory.get(), &all, magenta.get());
         InvalidateRect(form->handle(label), nullptr, FALSE);
         SendMessageA(form->handle(label), WM_PAINT, reinterpret_cast<WPARAM>(memory.get()), 0);
@@ -281,6 +281,38 @@ TEST_F(MainWindowTest, MousePointerChangesAtOnceWhileCaptured) {
     form->setMousePointer("图片框1", host::ByteSpan());  // back to the arrow
     EXPECT_EQ(GetCursor(), arrow);
     ReleaseCapture();
+}
+
+// Records what the window looks like when the window created event comes.
+class CreationWitness : public host::EventSink {
+public:
+    explicit CreationWitness(host::Form& form) : form_(form) {}
+    void handleEvent(const host::HostEvent& event) override {
+        if (event.kind != host::EventKind::WindowCreated) return;
+        ++events;
+        shownAtCreation = IsWindowVisible(form_.handle()) != FALSE;
+        for (const host::ControlDescription& d : bosskey::mainWindowDescription().controls)
+            if (d.kind != ControlKind::Timer && !form_.handle(d.name)) missing.push_back(d.name);
+    }
+    int events = 0;
+    bool shownAtCreation = true;
+    std::vector<std::string> missing;
+
+private:
+    host::Form& form_;
+};
+
+// The start layout must be in place before the window first appears.
+TEST(FormCreation, WindowCreatedComesOnceWithEveryControlBeforeTheFirstShow) {
+    host::Form form(bosskey::mainWindowDescription());
+    CreationWitness witness(form);
+    ASSERT_TRUE(form.create(witness, SW_SHOWNOACTIVATE));
+    EXPECT_EQ(witness.events, 1);
+    EXPECT_FALSE(witness.shownAtCreation);
+    EXPECT_EQ(witness.missing, std::vector<std::string>{});
+    EXPECT_TRUE(IsWindowVisible(form.handle()));
+    form.close();
+    EXPECT_FALSE(form.exists());
 }
 
 TEST_F(MainWindowTest, ClosingReleasesTheHotkey) {

@@ -234,26 +234,6 @@ void mouseLeftButton(bool down) {
 
 std::string handleText(HWND window) { return std::to_string(static_cast<int>(reinterpret_cast<INT_PTR>(window))); }
 
-std::vector<COLORREF> readScreen(const RECT& area) {
-    const int w = area.right - area.left, h = area.bottom - area.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + w * h);
-    for (COLORREF& p : pixels) p &= 0xFFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 TargetWindow::TargetWindow(int x, int y, int width, int height, COLORREF colour)
     : ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_(&TargetWindow::run, this, x, y, width, height, colour) {
     WaitForSingleObject(ready_, 5000);

@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "screen_pixels.h"
+
 namespace e2e {
 
 // Polls until the condition holds or the time is up.
@@ -71,8 +73,7 @@ void mouseLeftButton(bool down);
 // The decimal text of a window handle, as the program writes it.
 std::string handleText(HWND window);
 
-// Screen pixels of a rectangle, row by row.
-std::vector<COLORREF> readScreen(const RECT& area);
+using testscreen::readScreen;
 
 // A visible top-level window of the driver's own, in a solid colour, run by
 // its own thread so that the program's ShowWindow calls on it never wait for
