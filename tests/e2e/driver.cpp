@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "host/handles.h"
 #include "main_window.h"
 
 namespace e2e {
@@ -246,11 +247,11 @@ TargetWindow::~TargetWindow() {
 }
 
 void TargetWindow::run(int x, int y, int width, int height, COLORREF colour) {
-    const HBRUSH brush = CreateSolidBrush(colour);
+    const host::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));  // outlives the class
     WNDCLASSA wc{};
     wc.lpfnWndProc = targetProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = brush;
+    wc.hbrBackground = brush.get();
     const std::string name = "DriverTarget" + std::to_string(colour);
     wc.lpszClassName = name.c_str();
     RegisterClassA(&wc);
@@ -261,7 +262,6 @@ void TargetWindow::run(int x, int y, int width, int height, COLORREF colour) {
     MSG message;
     while (hwnd_ && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     UnregisterClassA(wc.lpszClassName, wc.hInstance);
-    DeleteObject(brush);
 }
 
 }  // namespace e2e
