@@ -47,6 +47,23 @@ template <class T> using GdiObject = UniqueHandle<T, DeleteGdiObject>;
 // A DC made with CreateCompatibleDC.
 using OwnedDC = UniqueHandle<HDC, DeleteMemoryDC>;
 
+// A window's DC from GetDC, released with ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
 // Selects an object into a DC for the life of the scope and puts the
 // previous one back.
 class SelectedObject {

@@ -27,6 +27,12 @@ SkinEngineMethods makeMethodTable() {
     table.destroy = &SkinEngine::destroy;
     table.frameWindowProc = &SkinEngine::frameWindowProc;
     table.captionButtonClicked = &SkinEngine::captionButtonClicked;
+    table.drawButtonSeparators = &SkinEngine::drawButtonSeparators;
+    table.restoreCaptionBackground = &SkinEngine::restoreCaptionBackground;
+    table.drawCaptionButton = &SkinEngine::drawCaptionButton;
+    table.drawButtonHighlight = &SkinEngine::drawButtonHighlight;
+    table.captionButtonAt = &SkinEngine::captionButtonAt;
+    table.maximizeButtonIndex = &SkinEngine::maximizeButtonIndex;
     return table;
 }
 
@@ -75,9 +81,6 @@ LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis, HWND hwnd, UINT msg, W
     if (!previous) return DefWindowProcA(hwnd, msg, wParam, lParam);
     return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
 }
-
-// Caption-button actions are not wired yet.
-void __stdcall SkinEngine::captionButtonClicked(EngineThis, int, int) {}
 
 SkinEngine* createSkinEngine() { return createSkinEngine(kMethods); }
 

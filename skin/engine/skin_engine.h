@@ -17,6 +17,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace gdip {
+class Graphics;
+}
+
 namespace skin {
 
 struct SkinEngine;
@@ -26,6 +30,16 @@ using DestroyMethod = void(__stdcall*)(EngineThis self);
 using FrameWindowProcMethod = LRESULT(__stdcall*)(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam,
                                                   LPARAM lParam);
 using CaptionButtonClickedMethod = void(__stdcall*)(EngineThis self, int windowIndex, int buttonIndex);
+using DrawButtonSeparatorsMethod = void(__stdcall*)(EngineThis self, int windowIndex, int button,
+                                                    gdip::Graphics* graphics);
+using RestoreCaptionBackgroundMethod = void(__stdcall*)(EngineThis self, int windowIndex, const RECT* rect);
+using DrawCaptionButtonMethod = void(__stdcall*)(EngineThis self, int windowIndex, int button,
+                                                 gdip::Graphics* graphics, int graphicsReady, int pressed,
+                                                 int alpha);
+using DrawButtonHighlightMethod = void(__stdcall*)(EngineThis self, gdip::Graphics* graphics, int windowIndex,
+                                                   int button, int alpha);
+using CaptionButtonAtMethod = int(__stdcall*)(EngineThis self, int windowIndex, int x, int y);
+using MaximizeButtonIndexMethod = int(__stdcall*)(EngineThis self, int windowIndex);
 using LayoutCaptionButtonsMethod = void(__stdcall*)(EngineThis self, int windowIndex);
 // `items` null: not given.
 using SetBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex, int height,
@@ -76,14 +90,14 @@ struct SkinEngineMethods {
     ReservedMethod presentWindow;
     ReservedMethod drawBackground;
     ReservedMethod drawBorder;
-    ReservedMethod drawButtonSeparators;
-    ReservedMethod restoreCaptionBackground;
+    DrawButtonSeparatorsMethod drawButtonSeparators;
+    RestoreCaptionBackgroundMethod restoreCaptionBackground;
     ReservedMethod restoreBottomBarBackground;
-    ReservedMethod drawCaptionButton;
-    ReservedMethod drawButtonHighlight;
+    DrawCaptionButtonMethod drawCaptionButton;
+    DrawButtonHighlightMethod drawButtonHighlight;
     LayoutCaptionButtonsMethod layoutCaptionButtons;
-    ReservedMethod captionButtonAt;
-    ReservedMethod maximizeButtonIndex;
+    CaptionButtonAtMethod captionButtonAt;
+    MaximizeButtonIndexMethod maximizeButtonIndex;
     ReservedMethod beginFrameDrag;
     ReservedMethod updateSizingCursor;
     ReservedMethod drawCaption;
@@ -122,6 +136,21 @@ struct SkinEngine {
     static void __stdcall destroy(EngineThis self);
     static LRESULT __stdcall frameWindowProc(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static void __stdcall captionButtonClicked(EngineThis self, int windowIndex, int buttonIndex);
+
+    // Caption buttons (caption_buttons.cpp). Buttons are 1-based positions in
+    // the record's captionButtons. With graphicsReady 0 a drawing method makes
+    // its own graphics on the window's cacheDC and copies what it drew to the
+    // window; with 1 it draws into the caller's graphics and copies nothing.
+    static void __stdcall drawButtonSeparators(EngineThis self, int windowIndex, int button,
+                                               gdip::Graphics* graphics);
+    static void __stdcall restoreCaptionBackground(EngineThis self, int windowIndex, const RECT* rect);
+    // pressed and alpha 0 stand for "not given".
+    static void __stdcall drawCaptionButton(EngineThis self, int windowIndex, int button, gdip::Graphics* graphics,
+                                            int graphicsReady, int pressed, int alpha);
+    static void __stdcall drawButtonHighlight(EngineThis self, gdip::Graphics* graphics, int windowIndex, int button,
+                                              int alpha);
+    static int __stdcall captionButtonAt(EngineThis self, int windowIndex, int x, int y);
+    static int __stdcall maximizeButtonIndex(EngineThis self, int windowIndex);
 
     // Methods that live in the controls library. The engine reaches them only
     // through `methods`, never by name, so it links without that library.
