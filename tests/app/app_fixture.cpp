@@ -27,9 +27,9 @@ bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds) 
     return true;
 }
 
-TargetWindow::TargetWindow(int x, int y, int width, int height) {
-    hwnd_ = CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_BORDER | WS_VISIBLE, x, y, width, height, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+TargetWindow::TargetWindow(int x, int y, int width, int height, DWORD style) {
+    hwnd_ = CreateWindowExA(0, "STATIC", "target", style, x, y, width, height, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
     pumpMessages(20);
 }
 

@@ -22,7 +22,8 @@ bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds =
 // A visible top-level window of the test's own, to be toggled.
 class TargetWindow {
 public:
-    explicit TargetWindow(int x = 760, int y = 420, int width = 240, int height = 160);
+    explicit TargetWindow(int x = 760, int y = 420, int width = 240, int height = 160,
+                          DWORD style = WS_POPUP | WS_BORDER | WS_VISIBLE);
     ~TargetWindow();
     TargetWindow(const TargetWindow&) = delete;
     TargetWindow& operator=(const TargetWindow&) = delete;

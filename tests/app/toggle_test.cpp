@@ -83,13 +83,13 @@ TEST_F(MainWindowTest, NoNumberOnFirstClickHidesAndShowsTheMainWindowItself) {
 }
 
 TEST_F(MainWindowTest, MaximizedTargetComesBackRestored) {
-    const HWND target = CreateWindowExA(0, "STATIC", "big", WS_OVERLAPPEDWINDOW, 700, 400, 300, 200, nullptr,
-                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    const TargetWindow window(700, 400, 300, 200, WS_OVERLAPPEDWINDOW);
+    const HWND target = window.get();
     ShowWindow(target, SW_MAXIMIZE);
     apptest::pumpMessages(20);
     ASSERT_TRUE(IsZoomed(target));
     click("选择框1");
-    setText("编辑框1", host::integerToText(static_cast<int>(reinterpret_cast<INT_PTR>(target))));
+    setText("编辑框1", window.handleText());
     click("按钮1");
     EXPECT_FALSE(IsWindowVisible(target));
     click("按钮1");
@@ -98,7 +98,6 @@ TEST_F(MainWindowTest, MaximizedTargetComesBackRestored) {
     RECT r{};
     GetWindowRect(target, &r);
     EXPECT_EQ(r.right - r.left, 300);
-    DestroyWindow(target);
 }
 
 TEST_F(MainWindowTest, HandleOfAClosedWindowChangesNothingAndSaysNothing) {
