@@ -260,6 +260,8 @@ void onCaptionMouseMove(EngineThis self, int windowIndex, HWND hwnd, LPARAM lPar
     WindowRecord* record = windowRecordAt(windowIndex);
     if (!record) return;
     SkinEngine& engine = **self;
+    RECT client{};
+    GetClientRect(hwnd, &client);
     if (!record->mouseInside) {
         TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, hwnd, 1};
         TrackMouseEvent(&track);
@@ -283,6 +285,7 @@ void onCaptionMouseMove(EngineThis self, int windowIndex, HWND hwnd, LPARAM lPar
     }
     if (hot > 0 && hot != record->hoverButton) record->fadeIn = FadeState{hot, 0};
     record->hoverButton = hot;
+    if (!record->maximized) SkinEngine::updateSizingCursor(self, windowIndex, lParam, &client);
 }
 
 void onCaptionMouseHover(int windowIndex) {
@@ -331,8 +334,18 @@ void onHoverTimer(EngineThis self, int windowIndex, HWND hwnd, WPARAM timerId) {
 void onCaptionButtonDown(EngineThis self, int windowIndex, HWND hwnd, LPARAM lParam) {
     WindowRecord* record = windowRecordAt(windowIndex);
     if (!record) return;
+    RECT client{};
+    GetClientRect(hwnd, &client);
     record->fadeIn.button = 0;
     if (!record->framed) return;
+    if (!record->maximized && !record->minimized) {
+        SkinEngine::beginFrameDrag(self, windowIndex, lParam, &client);
+        // The move or size loop may have closed the window and renumbered
+        // the records.
+        windowIndex = findWindowRecord(hwnd);
+        record = windowRecordAt(windowIndex);
+        if (!record) return;
+    }
     const int hot = SkinEngine::captionButtonAt(self, windowIndex, mouseX(lParam), mouseY(lParam));
     (*self)->hotCaptionButton = hot;
     if (hot > 0) SkinEngine::drawCaptionButton(self, windowIndex, hot, nullptr, 0, 1, 0);

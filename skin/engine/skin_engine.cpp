@@ -33,6 +33,10 @@ SkinEngineMethods makeMethodTable() {
     table.drawButtonHighlight = &SkinEngine::drawButtonHighlight;
     table.captionButtonAt = &SkinEngine::captionButtonAt;
     table.maximizeButtonIndex = &SkinEngine::maximizeButtonIndex;
+    table.presentWindow = &SkinEngine::presentWindow;
+    table.beginFrameDrag = &SkinEngine::beginFrameDrag;
+    table.updateSizingCursor = &SkinEngine::updateSizingCursor;
+    table.drawCaption = &SkinEngine::drawCaption;
     return table;
 }
 

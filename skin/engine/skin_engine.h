@@ -40,6 +40,11 @@ using DrawButtonHighlightMethod = void(__stdcall*)(EngineThis self, gdip::Graphi
                                                    int button, int alpha);
 using CaptionButtonAtMethod = int(__stdcall*)(EngineThis self, int windowIndex, int x, int y);
 using MaximizeButtonIndexMethod = int(__stdcall*)(EngineThis self, int windowIndex);
+using PresentWindowMethod = void(__stdcall*)(EngineThis self, int windowIndex, HDC dc);
+using FrameMouseMethod = void(__stdcall*)(EngineThis self, int windowIndex, LPARAM lParam, const RECT* client);
+// `title` null: not given.
+using DrawCaptionMethod = void(__stdcall*)(EngineThis self, int windowIndex, gdip::Graphics* graphics,
+                                           int graphicsReady, const char* title);
 using LayoutCaptionButtonsMethod = void(__stdcall*)(EngineThis self, int windowIndex);
 // `items` null: not given.
 using SetBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex, int height,
@@ -87,7 +92,7 @@ struct SkinEngineMethods {
     ReservedMethod loadBackground;
     ReservedMethod setBackgroundStyle;
     ReservedMethod renderWindow;
-    ReservedMethod presentWindow;
+    PresentWindowMethod presentWindow;
     ReservedMethod drawBackground;
     ReservedMethod drawBorder;
     DrawButtonSeparatorsMethod drawButtonSeparators;
@@ -98,9 +103,9 @@ struct SkinEngineMethods {
     LayoutCaptionButtonsMethod layoutCaptionButtons;
     CaptionButtonAtMethod captionButtonAt;
     MaximizeButtonIndexMethod maximizeButtonIndex;
-    ReservedMethod beginFrameDrag;
-    ReservedMethod updateSizingCursor;
-    ReservedMethod drawCaption;
+    FrameMouseMethod beginFrameDrag;
+    FrameMouseMethod updateSizingCursor;
+    DrawCaptionMethod drawCaption;
     SetBottomBarMethod setBottomBar;
     LayoutBottomBarMethod layoutBottomBar;
     ReservedMethod drawBottomBarItem;
@@ -151,6 +156,20 @@ struct SkinEngine {
                                               int alpha);
     static int __stdcall captionButtonAt(EngineThis self, int windowIndex, int x, int y);
     static int __stdcall maximizeButtonIndex(EngineThis self, int windowIndex);
+
+    // Frame and caption (frame_and_caption.cpp). `client` is the client
+    // rectangle the window procedure read.
+    // Moves the window by its caption or sizes it by its frame; returns once
+    // the system's move or size loop has ended.
+    static void __stdcall beginFrameDrag(EngineThis self, int windowIndex, LPARAM lParam, const RECT* client);
+    static void __stdcall updateSizingCursor(EngineThis self, int windowIndex, LPARAM lParam, const RECT* client);
+    // The caption icon and title; without a title, the window text.
+    static void __stdcall drawCaption(EngineThis self, int windowIndex, gdip::Graphics* graphics, int graphicsReady,
+                                      const char* title);
+    // Copies the cached rendering onto dc, the visible opaque children
+    // excluded. A DC handed in stays the caller's (a paint DC is ended by
+    // EndPaint); with dc 0 the window's own DC is taken and released.
+    static void __stdcall presentWindow(EngineThis self, int windowIndex, HDC dc);
 
     // Methods that live in the controls library. The engine reaches them only
     // through `methods`, never by name, so it links without that library.
