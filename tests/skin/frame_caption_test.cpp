@@ -4,6 +4,7 @@
 #include "engine/caption_buttons.h"
 #include "engine/frame_and_caption.h"
 #include "engine/skin_settings.h"
+#include "engine/window_properties.h"
 #include "gdi_watermark.h"
 #include "gdiplus/gdip.h"
 #include "test_windows.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -86,22 +88,34 @@ TEST_F(Frame, PressesMoveOrSizeTheWindow) {
     }
 }
 
-TEST_F(Frame, PressOnAClosedWindowLeavesNoRecordBehind) {
-    // A size loop that ends with the window gone: the press handler must not
-    // touch the removed record afterwards.
-    struct Closing {
+TEST_F(Frame, PressFindsItsRecordAgainAfterTheMoveLoop) {
+    // Another skinned window goes away while this one is being moved, so
+    // this window's record moves from index 2 to 1 during the press.
+    skintest::TestWindow other = skintest::topLevelWindow();
+    skinSettings.windowRecords.insert(skinSettings.windowRecords.begin(), std::make_unique<WindowRecord>());
+    skinSettings.windowRecords.front()->hwnd = other;
+    setPropValue(window, kPropListIndex, 2);
+    static HWND goingAway = nullptr;
+    goingAway = other;
+    struct MoveLoop {
         static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-            if (msg == WM_SYSCOMMAND) {
-                skinSettings.windowRecords.clear();
+            if (msg == WM_NCLBUTTONDOWN) {
+                unregisterWindow(goingAway);
                 return 0;
             }
             return DefWindowProcA(hwnd, msg, wParam, lParam);
         }
     };
-    const auto previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Closing::proc));
-    onCaptionButtonDown(engineThis(), index, window, MAKELPARAM(2, 150));
+    WindowRecord& moved = *windowRecordAt(2);
+    moved.resizable = 0;
+    const auto previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MoveLoop::proc));
+    // Top row of the strip: a caption move, and then the press of button 1.
+    onCaptionButtonDown(engineThis(), 2, window, MAKELPARAM(320, 2));
     SetWindowLongPtrA(window, GWLP_WNDPROC, previous);
-    EXPECT_TRUE(skinSettings.windowRecords.empty());
+
+    ASSERT_EQ(windowRecordAt(1), &moved);
+    EXPECT_EQ(engine().hotCaptionButton, 1);
+    EXPECT_LT(blueOf(cache.pixel(311, 2)), 0xC0u - 30) << "pressed look of button 1";
 }
 
 TEST_F(Frame, SizingCursorShowsOnTheFrameOfResizableUnmaximisedWindows) {
