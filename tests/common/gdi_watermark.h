@@ -3,7 +3,8 @@
 // GetGuiResources reports 0 under Wine, so the number of GDI objects a
 // process holds is read from the handle table instead: a freed slot is handed
 // out again, so the slot number of a fresh object stays put while a loop
-// frees all it makes, and climbs by one for every object it leaks.
+// frees all it makes, and climbs by one for every object it leaks. Icons and
+// cursors are USER objects and do not show here.
 #pragma once
 #include <windows.h>
 
