@@ -24,8 +24,9 @@ struct AppState {
 
 constexpr UINT defaultHotkey = VK_F4;
 constexpr int skinOpacity = 50;
-// The contact number of the "should not happen" message.
-constexpr const char* bugReportNumber = "10001";
+// The contact number of the "should not happen" message: no account (real
+// account numbers never start with 0), so the message points at nobody.
+constexpr const char* bugReportNumber = "00000";
 
 class BossKeyApp : public host::EventSink {
 public:
