@@ -37,6 +37,13 @@ SkinEngineMethods makeMethodTable() {
     table.beginFrameDrag = &SkinEngine::beginFrameDrag;
     table.updateSizingCursor = &SkinEngine::updateSizingCursor;
     table.drawCaption = &SkinEngine::drawCaption;
+    table.loadBackground = &SkinEngine::loadBackground;
+    table.setBackgroundStyle = &SkinEngine::setBackgroundStyle;
+    table.renderWindow = &SkinEngine::renderWindow;
+    table.drawBackground = &SkinEngine::drawBackground;
+    table.drawBorder = &SkinEngine::drawBorder;
+    table.restoreBottomBarBackground = &SkinEngine::restoreBottomBarBackground;
+    table.drawBottomBarItem = &SkinEngine::drawBottomBarItem;
     return table;
 }
 

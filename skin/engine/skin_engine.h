@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace gdip {
@@ -50,6 +51,18 @@ using LayoutCaptionButtonsMethod = void(__stdcall*)(EngineThis self, int windowI
 using SetBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex, int height,
                                             const std::vector<BottomBarItem>* items);
 using LayoutBottomBarMethod = void(__stdcall*)(EngineThis self, int windowIndex);
+// Optional arguments are pointers to their values, null when not given.
+using LoadBackgroundMethod = void(__stdcall*)(EngineThis self, const std::string& fileName, const Bytes& picture,
+                                              const COLORREF* backColour, const COLORREF* accentColour,
+                                              const int* placement);
+using SetBackgroundStyleMethod = void(__stdcall*)(EngineThis self, int enableControls, const int* opacity,
+                                                  const int* trackbarFrame);
+using RenderWindowMethod = void(__stdcall*)(EngineThis self, int windowIndex, HDC dc, int paint);
+using DrawBackgroundMethod = void(__stdcall*)(EngineThis self, gdip::Graphics* graphics, int windowIndex);
+using DrawBorderMethod = void(__stdcall*)(EngineThis self, int windowIndex, gdip::Graphics* graphics);
+using RestoreBottomBarBackgroundMethod = void(__stdcall*)(EngineThis self, int windowIndex, const RECT* rect);
+using DrawBottomBarItemMethod = void(__stdcall*)(EngineThis self, int windowIndex, gdip::Graphics* graphics,
+                                                 int itemNumber);
 // A place whose method is not part of the engine yet; it stays null.
 using ReservedMethod = void(__stdcall*)();
 
@@ -89,15 +102,15 @@ struct SkinEngineMethods {
     FrameWindowProcMethod frameWindowProc;
     CaptionButtonClickedMethod captionButtonClicked;
     ReservedMethod skinWindow;
-    ReservedMethod loadBackground;
-    ReservedMethod setBackgroundStyle;
-    ReservedMethod renderWindow;
+    LoadBackgroundMethod loadBackground;
+    SetBackgroundStyleMethod setBackgroundStyle;
+    RenderWindowMethod renderWindow;
     PresentWindowMethod presentWindow;
-    ReservedMethod drawBackground;
-    ReservedMethod drawBorder;
+    DrawBackgroundMethod drawBackground;
+    DrawBorderMethod drawBorder;
     DrawButtonSeparatorsMethod drawButtonSeparators;
     RestoreCaptionBackgroundMethod restoreCaptionBackground;
-    ReservedMethod restoreBottomBarBackground;
+    RestoreBottomBarBackgroundMethod restoreBottomBarBackground;
     DrawCaptionButtonMethod drawCaptionButton;
     DrawButtonHighlightMethod drawButtonHighlight;
     LayoutCaptionButtonsMethod layoutCaptionButtons;
@@ -108,7 +121,7 @@ struct SkinEngineMethods {
     DrawCaptionMethod drawCaption;
     SetBottomBarMethod setBottomBar;
     LayoutBottomBarMethod layoutBottomBar;
-    ReservedMethod drawBottomBarItem;
+    DrawBottomBarItemMethod drawBottomBarItem;
     ReservedMethod skinComponent;
     ReservedMethod registerComponent;
 };
@@ -170,6 +183,28 @@ struct SkinEngine {
     // excluded. A DC handed in stays the caller's (a paint DC is ended by
     // EndPaint); with dc 0 the window's own DC is taken and released.
     static void __stdcall presentWindow(EngineThis self, int windowIndex, HDC dc);
+
+    // Background picture and window rendering (background_rendering.cpp).
+    // Stores the picture that every skinned window draws behind its
+    // controls (from the file when fileName is not empty, else the bytes)
+    // and renders every visible skinned window again. An accent colour of
+    // kFollowBackground makes the accent follow the background colour.
+    static void __stdcall loadBackground(EngineThis self, const std::string& fileName, const Bytes& picture,
+                                         const COLORREF* backColour, const COLORREF* accentColour,
+                                         const int* placement);
+    static void __stdcall setBackgroundStyle(EngineThis self, int enableControls, const int* opacity,
+                                             const int* trackbarFrame);
+    // Renders the window's cache again. With paint 1 the result is also
+    // copied to the window through a DC of its own; a DC handed in (the
+    // paint DC of WM_PAINT) stays the caller's.
+    static void __stdcall renderWindow(EngineThis self, int windowIndex, HDC dc, int paint);
+    static void __stdcall drawBackground(EngineThis self, gdip::Graphics* graphics, int windowIndex);
+    static void __stdcall drawBorder(EngineThis self, int windowIndex, gdip::Graphics* graphics);
+    // Copies a rectangle of the bottom-bar snapshot back into the cache.
+    static void __stdcall restoreBottomBarBackground(EngineThis self, int windowIndex, const RECT* rect);
+    // itemNumber 0 stands for "not given", which draws item 1.
+    static void __stdcall drawBottomBarItem(EngineThis self, int windowIndex, gdip::Graphics* graphics,
+                                            int itemNumber);
 
     // Methods that live in the controls library. The engine reaches them only
     // through `methods`, never by name, so it links without that library.

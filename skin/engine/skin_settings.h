@@ -21,6 +21,17 @@ struct MemoryDCEntry {
 
 constexpr COLORREF kDefaultAccentColour = 0xDDCA22;
 constexpr int kDefaultControlOpacity = 160;
+// An accent colour given as this (-1) follows the background colour.
+constexpr COLORREF kFollowBackground = 0xFFFFFFFF;
+
+// How the background picture is placed in a window's client area.
+enum BackgroundPlacement {
+    PlaceLeftFaded = 0,    // faded right and bottom, natural size at the top left
+    PlaceRightFaded = 1,   // faded left and bottom, natural size at the top right
+    PlaceCentred = 2,      // natural size, centred
+    PlaceStretched = 3,    // stretched over the client area
+    PlaceMirrorTiled = 4,  // a strip of copies along the top, every second one mirrored
+};
 
 struct SkinSettings {
     std::uintptr_t gdiplusToken = 0;

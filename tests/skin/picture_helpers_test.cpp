@@ -1,5 +1,5 @@
 // Average colour, edge fading and colour-order conversion of pictures.
-#include "controls/picture_helpers.h"
+#include "engine/picture_helpers.h"
 #include "gdiplus/gdip.h"
 #include "skin_support.h"
 

@@ -1,4 +1,4 @@
-#include "controls/picture_helpers.h"
+#include "engine/picture_helpers.h"
 
 #include "engine/drawing_primitives.h"
 #include "gdiplus/gdip.h"
