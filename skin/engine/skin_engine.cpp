@@ -85,14 +85,6 @@ void __stdcall SkinEngine::destroy(EngineThis self) {
     engine->buttonThunkEntry = 0;
 }
 
-// Until the skinned window procedure exists, every message goes on to the
-// window's previous procedure.
-LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto previous = propHandle<WNDPROC>(hwnd, kPropOldProc);
-    if (!previous) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
-}
-
 SkinEngine* createSkinEngine() { return createSkinEngine(kMethods); }
 
 SkinEngine* createSkinEngine(const SkinEngineMethods& methods) {

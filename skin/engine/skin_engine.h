@@ -152,6 +152,7 @@ struct SkinEngine {
 
     // Methods.
     static void __stdcall destroy(EngineThis self);
+    // The skinned window procedure (frame_window_proc.cpp).
     static LRESULT __stdcall frameWindowProc(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static void __stdcall captionButtonClicked(EngineThis self, int windowIndex, int buttonIndex);
 
