@@ -8,6 +8,7 @@ SkinEngineMethods makeCompleteTable() {
     table.layoutCaptionButtons = &SkinEngine::layoutCaptionButtons;
     table.setBottomBar = &SkinEngine::setBottomBar;
     table.layoutBottomBar = &SkinEngine::layoutBottomBar;
+    table.skinWindow = &SkinEngine::skinWindow;
     return table;
 }
 

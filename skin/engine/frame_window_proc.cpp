@@ -43,75 +43,47 @@ int recordIndexOf(HWND hwnd) {
     return record && record->hwnd == hwnd ? index : 0;
 }
 
-bool controlBackgroundsOn() { return skinSettings.controlSkinsEnabled && skinSettings.controlOpacitySet; }
-
 DWORD WINAPI trimWorkingSet(void*) {
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     return 0;
 }
 
-// ---- messages that need no record ------------------------------------------------------
+} // namespace
 
-void onNcDestroy(HWND hwnd) {
-    unregisterWindow(hwnd);
-    KillTimer(hwnd, reinterpret_cast<UINT_PTR>(hwnd));
-}
+bool controlBackgroundsOn() { return skinSettings.controlSkinsEnabled && skinSettings.controlOpacitySet; }
 
-// The control gets the window's text colour property and a transparent
-// background mode; the brush returned is stored in "Kj_dxjb" and replaces
-// the one handed out last time.
+namespace {
+
+// The control gets its text colour property and a transparent background
+// mode.
 void prepareControlDC(HDC dc, HWND control) {
     SetTextColor(dc, static_cast<COLORREF>(propValue(control, kPropTextColour)));
     SetBkMode(dc, TRANSPARENT);
 }
 
-LRESULT onCtlColorStatic(const FrameMessage& m) {
-    const HDC dc = reinterpret_cast<HDC>(m.wParam);
-    const HWND control = reinterpret_cast<HWND>(m.lParam);
-    if (!controlBackgroundsOn()) return passOn(m);
+} // namespace
+
+HBRUSH veiledControlBrush(HDC dc, HWND control) {
     GdiObject<HBITMAP> bitmap(makeVeiledBackground(control));
     GdiObject<HBRUSH> brush(bitmap ? CreatePatternBrush(bitmap.get()) : nullptr);
-    // Without a background to show, the control keeps its own colours.
-    if (!brush) return passOn(m);
+    if (!brush) return nullptr;
     prepareControlDC(dc, control);
     DeleteObject(propHandle<HGDIOBJ>(control, kPropBackBrush));
     DeleteObject(propHandle<HGDIOBJ>(control, kPropBackBitmap));
     setPropHandle(control, kPropBackBitmap, bitmap.release());
     setPropHandle(control, kPropBackBrush, brush.get());
-    return reinterpret_cast<LRESULT>(brush.release());
+    return brush.release();
 }
 
-LRESULT onCtlColorEdit(const FrameMessage& m) {
-    const HWND control = reinterpret_cast<HWND>(m.lParam);
-    if (windowClassName(GetParent(control)) == "ComboBox") return passOn(m);
-    return onCtlColorStatic(m);
-}
-
-// A hollow brush, so the skinned background drawn under the control shows.
-LRESULT handOutHollowBrush(const FrameMessage& m) {
-    const HWND control = reinterpret_cast<HWND>(m.lParam);
-    prepareControlDC(reinterpret_cast<HDC>(m.wParam), control);
+HBRUSH hollowControlBrush(HDC dc, HWND control) {
+    prepareControlDC(dc, control);
     DeleteObject(propHandle<HGDIOBJ>(control, kPropBackBrush));
     HGDIOBJ hollow = GetStockObject(NULL_BRUSH);
     setPropHandle(control, kPropBackBrush, hollow);
-    return reinterpret_cast<LRESULT>(hollow);
+    return static_cast<HBRUSH>(hollow);
 }
 
-LRESULT onCtlColorListBox(const FrameMessage& m) {
-    const HWND control = reinterpret_cast<HWND>(m.lParam);
-    if (!controlBackgroundsOn() || windowClassName(control) != "ListBox" || isOwnerDrawnListBox(control))
-        return passOn(m);
-    return handOutHollowBrush(m);
-}
-
-LRESULT onCtlColorButton(const FrameMessage& m) {
-    if (!controlBackgroundsOn()) return passOn(m);
-    return handOutHollowBrush(m);
-}
-
-// Controls whose text or selection changed are repainted over the skinned
-// background.
-void onCommand(WPARAM wParam, LPARAM lParam) {
+void repaintChangedControl(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);
     if (!controlBackgroundsOn() || !control) return;
     const UINT code = HIWORD(wParam);
@@ -123,10 +95,9 @@ void onCommand(WPARAM wParam, LPARAM lParam) {
     if (repaint) InvalidateRect(control, nullptr, TRUE);
 }
 
-// A tree view that expanded or is expanding an item is repainted whole. The
-// header is copied with ReadProcessMemory so a bad pointer is only a failed
-// copy.
-void onNotify(LPARAM lParam) {
+// The header is copied with ReadProcessMemory so a bad pointer is only a
+// failed copy.
+void repaintExpandedTree(LPARAM lParam) {
     NMHDR header{};
     SIZE_T copied = 0;
     if (!ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &header, sizeof header,
@@ -135,6 +106,40 @@ void onNotify(LPARAM lParam) {
         return;
     if (header.code == kTreeItemExpanded || header.code == kTreeItemExpanding)
         InvalidateRect(header.hwndFrom, nullptr, TRUE);
+}
+
+namespace {
+
+// ---- messages that need no record ------------------------------------------------------
+
+void onNcDestroy(HWND hwnd) {
+    unregisterWindow(hwnd);
+    KillTimer(hwnd, reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+LRESULT onCtlColorStatic(const FrameMessage& m) {
+    if (!controlBackgroundsOn()) return passOn(m);
+    const HBRUSH brush = veiledControlBrush(reinterpret_cast<HDC>(m.wParam), reinterpret_cast<HWND>(m.lParam));
+    // Without a background to show, the control keeps its own colours.
+    return brush ? reinterpret_cast<LRESULT>(brush) : passOn(m);
+}
+
+LRESULT onCtlColorEdit(const FrameMessage& m) {
+    const HWND control = reinterpret_cast<HWND>(m.lParam);
+    if (windowClassName(GetParent(control)) == "ComboBox") return passOn(m);
+    return onCtlColorStatic(m);
+}
+
+LRESULT onCtlColorListBox(const FrameMessage& m) {
+    const HWND control = reinterpret_cast<HWND>(m.lParam);
+    if (!controlBackgroundsOn() || windowClassName(control) != "ListBox" || isOwnerDrawnListBox(control))
+        return passOn(m);
+    return reinterpret_cast<LRESULT>(hollowControlBrush(reinterpret_cast<HDC>(m.wParam), control));
+}
+
+LRESULT onCtlColorButton(const FrameMessage& m) {
+    if (!controlBackgroundsOn()) return passOn(m);
+    return reinterpret_cast<LRESULT>(hollowControlBrush(reinterpret_cast<HDC>(m.wParam), reinterpret_cast<HWND>(m.lParam)));
 }
 
 // ---- messages of a window with a record ------------------------------------------------
@@ -330,10 +335,10 @@ LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis self, HWND hwnd, UINT m
         if (wParam == FALSE) startWorkingSetTrim();
         break;
     case WM_COMMAND:
-        onCommand(wParam, lParam);
+        repaintChangedControl(wParam, lParam);
         break;
     case WM_NOTIFY:
-        onNotify(lParam);
+        repaintExpandedTree(lParam);
         break;
     default:
         return dispatchToRecord(m);

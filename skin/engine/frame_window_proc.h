@@ -18,4 +18,23 @@ int maximizedHeight();
 // not waited for. False when the thread could not be started.
 bool startWorkingSetTrim();
 
+// ---- answers to the children's colour and notification messages ----------------------
+// Shared by the skinned window procedure and the component skins.
+
+// The control skins are on and the control veil's opacity has been set.
+bool controlBackgroundsOn();
+// Text colour from the control's "Kj_Ztys" and a transparent background mode
+// on dc, and a pattern brush of the veiled background under the control; the
+// brush and its bitmap replace the control's "Kj_dxjb" and "Kj_wtjb".
+// nullptr, with nothing changed, when the control has no background.
+HBRUSH veiledControlBrush(HDC dc, HWND control);
+// The same text colour and mode, and the stock hollow brush, which replaces
+// the control's "Kj_dxjb".
+HBRUSH hollowControlBrush(HDC dc, HWND control);
+// WM_COMMAND: an edit field, list box or combo box whose text or selection
+// changed is repainted over the skinned background.
+void repaintChangedControl(WPARAM wParam, LPARAM lParam);
+// WM_NOTIFY: a tree view that expanded or is expanding an item is repainted.
+void repaintExpandedTree(LPARAM lParam);
+
 } // namespace skin

@@ -63,8 +63,16 @@ using DrawBorderMethod = void(__stdcall*)(EngineThis self, int windowIndex, gdip
 using RestoreBottomBarBackgroundMethod = void(__stdcall*)(EngineThis self, int windowIndex, const RECT* rect);
 using DrawBottomBarItemMethod = void(__stdcall*)(EngineThis self, int windowIndex, gdip::Graphics* graphics,
                                                  int itemNumber);
-// A place whose method is not part of the engine yet; it stays null.
-using ReservedMethod = void(__stdcall*)();
+// Optional arguments are pointers to their values, null when not given.
+using SkinWindowMethod = void(__stdcall*)(EngineThis self, HWND hwnd, const int* captionHeight, const int* framed,
+                                          const int* resizable, const int* helpButton, const int* menuButton,
+                                          const int* showCaptionText, const int* captionGloss,
+                                          const int* bottomBarHeight, const std::vector<BottomBarItem>* bottomBarItems,
+                                          const Bytes* ownPicture, const int* ownPlacement);
+using SkinComponentMethod = void(__stdcall*)(EngineThis self, HWND hwnd, const int* enabled, COLORREF fillColour,
+                                             const int* fillAlpha, const int* outlined);
+using RegisterComponentMethod = void(__stdcall*)(EngineThis self, HWND hwnd, const COLORREF* keyColour,
+                                                 COLORREF fillColour, int fillAlpha);
 
 // 1-based positions in the method table.
 enum MethodPosition {
@@ -101,7 +109,7 @@ struct SkinEngineMethods {
     DestroyMethod destroy;
     FrameWindowProcMethod frameWindowProc;
     CaptionButtonClickedMethod captionButtonClicked;
-    ReservedMethod skinWindow;
+    SkinWindowMethod skinWindow;
     LoadBackgroundMethod loadBackground;
     SetBackgroundStyleMethod setBackgroundStyle;
     RenderWindowMethod renderWindow;
@@ -122,8 +130,8 @@ struct SkinEngineMethods {
     SetBottomBarMethod setBottomBar;
     LayoutBottomBarMethod layoutBottomBar;
     DrawBottomBarItemMethod drawBottomBarItem;
-    ReservedMethod skinComponent;
-    ReservedMethod registerComponent;
+    SkinComponentMethod skinComponent;
+    RegisterComponentMethod registerComponent;
 };
 static_assert(sizeof(SkinEngineMethods) == kMethodCount * sizeof(void*), "one pointer per method");
 
@@ -213,6 +221,21 @@ struct SkinEngine {
     static void __stdcall setBottomBar(EngineThis self, int windowIndex, int height,
                                        const std::vector<BottomBarItem>* items);
     static void __stdcall layoutBottomBar(EngineThis self, int windowIndex);
+    // Takes over a top-level window: its record, caption buttons and their
+    // tooltips, the control skins of its children and the frame thunk as its
+    // procedure (window_skinning.cpp). A window is taken over once.
+    static void __stdcall skinWindow(EngineThis self, HWND hwnd, const int* captionHeight, const int* framed,
+                                     const int* resizable, const int* helpButton, const int* menuButton,
+                                     const int* showCaptionText, const int* captionGloss, const int* bottomBarHeight,
+                                     const std::vector<BottomBarItem>* bottomBarItems, const Bytes* ownPicture,
+                                     const int* ownPlacement);
+    // Container components (group boxes, tab controls, ...) that paint the
+    // skinned background under themselves and skin their children, and
+    // components made transparent by a key colour (component_skins.cpp).
+    static void __stdcall skinComponent(EngineThis self, HWND hwnd, const int* enabled, COLORREF fillColour,
+                                        const int* fillAlpha, const int* outlined);
+    static void __stdcall registerComponent(EngineThis self, HWND hwnd, const COLORREF* keyColour,
+                                            COLORREF fillColour, int fillAlpha);
 };
 
 // The engine made by createSkinEngine, nullptr before it or after

@@ -1,0 +1,10 @@
+// Trackbar skin.
+//
+// Not painted by the skin yet: the installer leaves the controls as they are.
+#include "controls/control_skins.h"
+
+namespace skin {
+
+void installTrackbarSkins(int /*ownerIndex*/, HWND /*parent*/) {}
+
+} // namespace skin
