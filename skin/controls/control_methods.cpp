@@ -9,6 +9,8 @@ SkinEngineMethods makeCompleteTable() {
     table.setBottomBar = &SkinEngine::setBottomBar;
     table.layoutBottomBar = &SkinEngine::layoutBottomBar;
     table.skinWindow = &SkinEngine::skinWindow;
+    table.skinComponent = &SkinEngine::skinComponent;
+    table.registerComponent = &SkinEngine::registerComponent;
     return table;
 }
 
