@@ -142,8 +142,9 @@ void __stdcall SkinEngine::beginFrameDrag(EngineThis self, int windowIndex, LPAR
         startMove(hwnd);
         return;
     }
-    // Edges size the window even when it is not resizable: only the cursor
-    // and the caption double-click follow that flag.
+    // Only a resizable window is sized by its edges; a fixed-size window's
+    // edges below the caption are plain client area.
+    if (!record->resizable) return;
     if (const auto zone = sizingZoneAt(x, y, client->right, client->bottom, (*self)->borderWidth)) {
         record->cacheDirty = 1;
         SetCursor(LoadCursorA(nullptr, zone->cursor));
