@@ -3,8 +3,24 @@
 #include "host/conversions.h"
 #include "host/host.h"
 #include "main_window.h"
+#include "skin_hooks.h"
 
 namespace apptest {
+namespace {
+
+// The skin engine lives for the whole test program, started and stopped the
+// way the program does it, so the main window is skinned as it is there.
+class SkinEngineEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        bosskey::startSkinEngine();
+        bosskey::initSkinModule();
+    }
+    void TearDown() override { bosskey::stopSkinEngine(); }
+};
+testing::Environment* const skinEngineEnvironment = testing::AddGlobalTestEnvironment(new SkinEngineEnvironment);
+
+}  // namespace
 
 void pumpMessages(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);

@@ -1,8 +1,15 @@
 // The main window as the host builds it, its start and its close.
+#include <algorithm>
 #include <cstring>
 #include <map>
 
 #include "app_fixture.h"
+#include "controls/component_skins.h"
+#include "engine/drawing_primitives.h"
+#include "engine/skin_engine.h"
+#include "engine/skin_settings.h"
+#include "engine/window_properties.h"
+#include "engine/window_registry.h"
 #include "host/handles.h"
 #include "host/host.h"
 #include "main_window.h"
@@ -186,8 +193,43 @@ COLORREF pixel(HWND window, int x, int y) {
     return GetPixel(dc, x, y);
 }
 
-TEST_F(MainWindowTest, LabelsPaintButtonFaceTransparentLabelsOnlyText) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+// The skinned main window's own rendering (its background picture) under a
+// point of one of its controls.
+COLORREF skinnedBackground(HWND control, int x, int y) {
+    HWND top = GetAncestor(control, GA_ROOT);
+    const skin::WindowRecord* record = skin::windowRecordOf(top);
+    if (!record || !record->cacheDC) return CLR_INVALID;
+    POINT at{x, y};
+    MapWindowPoints(control, top, &at, 1);
+    return GetPixel(record->cacheDC, at.x, at.y);
+}
+
+// A skinned group box rendered off screen, as it paints itself with nothing
+// on it.
+class RenderedComponent {
+public:
+    explicit RenderedComponent(HWND component) {
+        RECT r{};
+        GetClientRect(component, &r);
+        host::WindowDC screen(nullptr);
+        dc_.reset(CreateCompatibleDC(screen));
+        bitmap_.reset(CreateCompatibleBitmap(screen, r.right, r.bottom));
+        previous_ = SelectObject(dc_.get(), bitmap_.get());
+        const int owner = skin::findOwnerRecord(component);
+        skin::renderComponent(owner, skin::componentSkinIndex(owner, component), dc_.get());
+    }
+    ~RenderedComponent() { SelectObject(dc_.get(), previous_); }
+    COLORREF pixel(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+
+private:
+    host::OwnedDC dc_;
+    host::GdiObject<HBITMAP> bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// A label's button-face background gives way to the skinned window's
+// picture; a transparent label leaves what lies under it.
+TEST_F(MainWindowTest, LabelsShowTheSkinnedBackgroundTransparentLabelsOnlyText) {
     struct Case {
         const char* label;
         const char* container;
@@ -205,7 +247,7 @@ TEST_F(MainWindowTest, LabelsPaintButtonFaceTransparentLabelsOnlyText) {
         ASSERT_EQ(pixel(label, 1, 1), RGB(255, 0, 0));
         InvalidateRect(label, nullptr, FALSE);
         UpdateWindow(label);
-        EXPECT_EQ(pixel(label, 1, 1), c.keepsBackground ? RGB(255, 0, 0) : face);
+        EXPECT_EQ(pixel(label, 1, 1), c.keepsBackground ? RGB(255, 0, 0) : skinnedBackground(label, 1, 1));
         if (c.keepsBackground) {
             // The caption "目标1：" is drawn over the red.
             int textPixels = 0;
@@ -224,16 +266,18 @@ TEST_F(MainWindowTest, HidingATransparentLabelInAGroupBoxLeavesNothingBehind) {
     GetWindowRect(label, &area);
     MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&area), 2);
     UpdateWindow(panel);
+    // The skinned group box, as it looks with nothing on it.
+    const RenderedComponent bare(panel);
     int textPixels = 0;
     for (int y = area.top; y < area.bottom; y += 2)
         for (int x = area.left; x < area.right; x += 2)
-            if (pixel(panel, x, y) != GetSysColor(COLOR_BTNFACE)) ++textPixels;
+            if (pixel(panel, x, y) != bare.pixel(x, y)) ++textPixels;
     ASSERT_GT(textPixels, 50) << "the notice is on the screen";
     form->setVisible("透明标签1", false);
     apptest::pumpMessages(30);
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            ASSERT_EQ(pixel(panel, x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
+            ASSERT_EQ(pixel(panel, x, y), bare.pixel(x, y)) << x << "," << y;
 }
 
 TEST_F(MainWindowTest, LabelsAndPictureBoxesIgnoreADeviceContextPassedWithPaint) {
@@ -254,18 +298,17 @@ TEST_F(MainWindowTest, LabelsAndPictureBoxesIgnoreADeviceContextPassedWithPaint)
 
 TEST_F(MainWindowTest, FinderIconShowsTheCursorPictureAndEmptyBytesClearIt) {
     const HWND box = form->handle("图片框1");
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     UpdateWindow(box);
     // The finder's crosshair is red in its middle.
     const COLORREF middle = pixel(box, 16, 16);
     EXPECT_GT(GetRValue(middle), 150);
     EXPECT_LT(GetGValue(middle), 100);
-    EXPECT_EQ(pixel(box, 33, 30), face) << "beside the 32 x 32 picture";
+    EXPECT_EQ(pixel(box, 33, 30), skinnedBackground(box, 33, 30)) << "beside the 32 x 32 picture";
 
     form->setPicture("图片框1", host::ByteSpan());
     UpdateWindow(box);
     for (int y = 0; y < 31; y += 3)
-        for (int x = 0; x < 34; x += 3) ASSERT_EQ(pixel(box, x, y), face);
+        for (int x = 0; x < 34; x += 3) ASSERT_EQ(pixel(box, x, y), skinnedBackground(box, x, y));
 }
 
 TEST_F(MainWindowTest, MousePointerChangesAtOnceWhileCaptured) {
@@ -355,6 +398,62 @@ TEST_F(MainWindowWithoutF4, RetriesOnceThenSaysSoOnceAndRunsOn) {
     apptest::pumpMessages(10);
     EXPECT_FALSE(form->exists());
     EXPECT_TRUE(takeMessages().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The window created handler hands the main window to the skin engine first:
+// the engine's procedure in front, a fixed frame with minimise and close
+// buttons, the picture stretched, the group boxes skinned and the labels and
+// the finder icon colour-keyed.
+TEST_F(MainWindowTest, MainWindowIsSkinnedWithItsComponents) {
+    const HWND window = form->handle();
+    skin::SkinEngine* engine = skin::theSkinEngine();
+    ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(engine->frameProcThunk.code()));
+    const skin::WindowRecord* record = skin::windowRecordOf(window);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->hwnd, window);
+    EXPECT_EQ(record->framed, 1);
+    EXPECT_EQ(record->resizable, 0);
+    EXPECT_EQ(record->showCaptionText, 1);
+    EXPECT_EQ(record->captionHeight, 25);
+    std::vector<int> kinds;
+    for (const skin::CaptionButton& button : record->captionButtons) kinds.push_back(button.kind);
+    EXPECT_EQ(kinds, (std::vector<int>{skin::MinimizeButton, skin::CloseButton}));
+    EXPECT_EQ(skin::skinSettings.backgroundPlacement, skin::PlaceStretched);
+    EXPECT_EQ(skin::skinSettings.controlOpacity, 50);
+    EXPECT_FALSE(skin::skinSettings.backgroundPicture.empty());
+
+    std::vector<HWND> containers, colourKeyed;
+    for (const skin::ComponentSkin& c : record->componentSkins) containers.push_back(c.hwnd);
+    for (const skin::TransparentComponent& c : record->components) colourKeyed.push_back(c.hwnd);
+    // Each kind is skinned in the order the host finds its components.
+    std::vector<HWND> labelsAndPictures = form->findComponents("标签");
+    for (HWND box : form->findComponents("图片框")) labelsAndPictures.push_back(box);
+    EXPECT_EQ(containers, form->findComponents("分组框"));
+    EXPECT_EQ(colourKeyed, labelsAndPictures);
+    auto sorted = [](std::vector<HWND> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(sorted(containers), sorted({form->handle("分组框1"), form->handle("分组框2"), form->handle("分组框3"),
+                                          form->handle("分组框4")}));
+    EXPECT_EQ(sorted(colourKeyed), sorted({form->handle("标签1"), form->handle("标签2"), form->handle("图片框1")}));
+    for (const skin::ComponentSkin& c : record->componentSkins) {
+        EXPECT_EQ(c.fillAlpha, 50);
+        EXPECT_EQ(c.fillColour, 0u);
+        EXPECT_EQ(c.isGroupBox, 1);
+    }
+
+    // What is on the screen is the window's rendering: the picture, not the
+    // button face, in a spot with no control on it.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT empty = {600, 280, 610, 290};
+    EXPECT_NE(pixel(window, empty.left, empty.top), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(pixel(window, empty.left, empty.top), GetPixel(record->cacheDC, empty.left, empty.top));
 }
 
 }  // namespace

@@ -103,3 +103,54 @@ TEST(ProgramLifetime, StartsWithTheEngineAndExitsWithCodeZero) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace e2e;
+
+// Drags with the left button from one screen point to another in small
+// steps, giving the program time to follow each step.
+void dragMouse(POINT from, POINT to) {
+    moveMouse(from.x, from.y);
+    Sleep(50);
+    mouseLeftButton(true);
+    Sleep(50);
+    for (int step = 1; step <= 10; ++step) {
+        moveMouse(from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10);
+        Sleep(20);
+    }
+    mouseLeftButton(false);
+    Sleep(100);
+}
+
+// The window is skinned: its own picture where the button face would be, a
+// caption that moves it, and a fixed size (no sizing by the edges).
+TEST_F(BossKeyProgram, SkinnedWindowShowsItsPictureMovesByItsCaptionAndKeepsItsSize) {
+    const HWND window = program->mainWindow();
+    RECT before{};
+    GetWindowRect(window, &before);
+    const RECT spot{before.left + 600, before.top + 280, before.left + 610, before.top + 290};
+    const std::vector<DWORD> pixels = readScreen(spot);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const DWORD faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    int faceCount = 0;
+    for (DWORD p : pixels)
+        if (p == faceRgb) ++faceCount;
+    EXPECT_LT(faceCount, int(pixels.size()) / 2) << "the picture shows, not the button face";
+
+    dragMouse(POINT{before.left + 200, before.top + 10}, POINT{before.left + 240, before.top + 40});
+    RECT moved{};
+    EXPECT_TRUE(waitUntil([&] {
+        GetWindowRect(window, &moved);
+        return moved.left == before.left + 40 && moved.top == before.top + 30;
+    }, 3000)) << moved.left << "," << moved.top;
+
+    // The right edge does not size the window.
+    dragMouse(POINT{moved.right - 1, moved.top + 150}, POINT{moved.right + 60, moved.top + 150});
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_EQ(after.right - after.left, 644);
+    EXPECT_EQ(after.bottom - after.top, 308);
+}
+
+}  // namespace
