@@ -3,6 +3,8 @@
 #include "engine/skin_engine.h"
 #include "engine/window_registry.h"
 
+#include "engine/drawing_primitives.h"
+
 #include <windows.h>
 
 namespace skin {
@@ -13,12 +15,6 @@ constexpr int kButtonHeight = 18;
 constexpr int kCloseRectWidth = 40;
 constexpr int kOtherRectWidth = 26;
 constexpr int kStripHeight = 22;
-
-RECT clientRect(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    return r;
-}
 
 RECT truncatedRect(const FloatRect& r) {
     return RECT{static_cast<LONG>(r.x), static_cast<LONG>(r.y), static_cast<LONG>(r.x + r.width),
@@ -31,7 +27,7 @@ void __stdcall SkinEngine::layoutCaptionButtons(EngineThis self, int windowIndex
     WindowRecord* record = windowRecordAt(windowIndex);
     if (!record) return;
     if (record->hwnd) {
-        const RECT client = clientRect(record->hwnd);
+        const RECT client = clientRectOf(record->hwnd);
         record->buttonStripX = client.right - record->buttonStripWidth + 1;
         record->buttonStripHeight = kStripHeight;
     }
@@ -54,7 +50,7 @@ void __stdcall SkinEngine::setBottomBar(EngineThis self, int windowIndex, int he
     WindowRecord* record = windowRecordAt(windowIndex);
     if (!record) return;
     const int m = (*self)->borderWidth;
-    const RECT client = clientRect(record->hwnd);
+    const RECT client = clientRectOf(record->hwnd);
     record->bottomBarHeight = height;
     record->bottomBarRect = IntRect{m, client.bottom - m - height - 1, client.right - 2 * m, height};
     const int barY = record->bottomBarRect.y;
@@ -82,7 +78,7 @@ void __stdcall SkinEngine::layoutBottomBar(EngineThis self, int windowIndex) {
     WindowRecord* record = windowRecordAt(windowIndex);
     if (!record) return;
     const int m = (*self)->borderWidth;
-    const RECT client = clientRect(record->hwnd);
+    const RECT client = clientRectOf(record->hwnd);
     IntRect& bar = record->bottomBarRect;
     bar.x = m;
     bar.y = client.bottom - record->bottomBarHeight - m - 1;

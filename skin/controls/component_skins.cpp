@@ -58,14 +58,6 @@ SIZE clientSize(HWND hwnd) {
     return SIZE{r.right, r.bottom};
 }
 
-std::string windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 // ---- painting --------------------------------------------------------------------------
 
 void drawRoundedOutline(gdip::Graphics& graphics, float x, float y, float w, float h, int corner,

@@ -23,12 +23,6 @@ constexpr int kBorderAlpha = 180;
 // Height of a bottom-bar text line; the text box is centred on it.
 constexpr int kBottomBarLineHeight = 12;
 
-RECT clientRectOf(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    return r;
-}
-
 template <class Visit> void forEachDirectChild(HWND hwnd, Visit visit) {
     for (HWND child = FindWindowExA(hwnd, nullptr, nullptr, nullptr); child;
          child = FindWindowExA(hwnd, child, nullptr, nullptr))

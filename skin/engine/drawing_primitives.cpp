@@ -99,16 +99,30 @@ namespace {
 
 constexpr int kAssumedScrollBarSize = 17;
 
-RECT windowRect(HWND hwnd) {
+} // namespace
+
+RECT windowRectOf(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
     return r;
 }
 
-} // namespace
+RECT clientRectOf(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    return r;
+}
+
+std::string windowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
 
 RECT veilRect(HWND hwnd) {
-    const RECT window = windowRect(hwnd);
+    const RECT window = windowRectOf(hwnd);
     RECT client{};
     GetClientRect(hwnd, &client);
     const int w = window.right - window.left, h = window.bottom - window.top;
@@ -122,7 +136,7 @@ RECT veilRect(HWND hwnd) {
 }
 
 POINT offsetInWindow(HWND base, HWND hwnd) {
-    const RECT b = windowRect(base), r = windowRect(hwnd);
+    const RECT b = windowRectOf(base), r = windowRectOf(hwnd);
     return POINT{r.left - b.left, r.top - b.top};
 }
 

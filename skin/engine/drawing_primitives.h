@@ -61,6 +61,11 @@ HBITMAP bitmapFromDC(HDC dc, int w, int h);
 // as equally thick on all sides and scroll bars as 17 pixels.
 RECT veilRect(HWND hwnd);
 
+// A window's rectangle on the screen, its client rectangle, its text.
+RECT windowRectOf(HWND hwnd);
+RECT clientRectOf(HWND hwnd);
+std::string windowText(HWND hwnd);
+
 // hwnd's window-rectangle origin minus base's.
 POINT offsetInWindow(HWND base, HWND hwnd);
 // offsetInWindow against the root window of hwnd.

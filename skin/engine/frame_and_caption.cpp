@@ -21,20 +21,6 @@ constexpr int kIconSize = 17;
 constexpr int kCaptionTextHeight = 32;
 constexpr int kHaloOpacity = 150;
 
-RECT clientRectOf(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    return r;
-}
-
-std::string windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 // Hands a press to the system's move loop, as if it were on a system caption.
 void startMove(HWND hwnd) { SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0); }
 
