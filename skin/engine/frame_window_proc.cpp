@@ -309,6 +309,18 @@ int maximizedHeight() {
     return screenH - (r.bottom - r.top);
 }
 
+void reflectButtonDrawItem(int recordIndex, HWND owner, LPARAM lParam) {
+    if (recordIndex < 1 || !lParam) return;
+    // Read through the process so a bad pointer fails the copy rather than the window.
+    DRAWITEMSTRUCT item{};
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &item, sizeof item, &read) ||
+        read != sizeof item)
+        return;
+    if (item.CtlType != ODT_BUTTON || !item.hwndItem || !IsChild(owner, item.hwndItem)) return;
+    SendMessageA(item.hwndItem, kReflectedDrawItem, static_cast<WPARAM>(recordIndex), reinterpret_cast<LPARAM>(&item));
+}
+
 bool startWorkingSetTrim() { return SHCreateThread(&trimWorkingSet, nullptr, 0, nullptr) != FALSE; }
 
 LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -339,6 +351,9 @@ LRESULT __stdcall SkinEngine::frameWindowProc(EngineThis self, HWND hwnd, UINT m
         break;
     case WM_NOTIFY:
         repaintExpandedTree(lParam);
+        break;
+    case WM_DRAWITEM:
+        reflectButtonDrawItem(recordIndexOf(hwnd), hwnd, lParam);
         break;
     default:
         return dispatchToRecord(m);

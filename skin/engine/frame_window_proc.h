@@ -37,4 +37,13 @@ void repaintChangedControl(WPARAM wParam, LPARAM lParam);
 // WM_NOTIFY: a tree view that expanded or is expanding an item is repainted.
 void repaintExpandedTree(LPARAM lParam);
 
+// WM_DRAWITEM of a button: the skinned window hands a copy of the
+// DRAWITEMSTRUCT back to the button itself with this message, wParam = the
+// window's record index, lParam = the copy. The button skin's window
+// procedure answers it with its owner-draw dispatch; a button without the
+// skin lets its default procedure ignore it. This keeps the engine free of
+// any knowledge of the control skins.
+constexpr UINT kReflectedDrawItem = 0x2000 + WM_DRAWITEM;
+void reflectButtonDrawItem(int recordIndex, HWND owner, LPARAM lParam);
+
 } // namespace skin

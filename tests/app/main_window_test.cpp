@@ -86,7 +86,8 @@ const KindLook kindLooks[] = {
     {ControlKind::Label, "BossKeyLabel", 0, 0},
     {ControlKind::TransparentLabel, "BossKeyLabel", 0, WS_EX_TRANSPARENT},
     {ControlKind::GroupBox, "Button", BS_GROUPBOX, 0},
-    {ControlKind::Button, "Button", BS_PUSHBUTTON, 0},
+    // The button skin makes push buttons owner-drawn.
+    {ControlKind::Button, "Button", BS_OWNERDRAW, 0},
     {ControlKind::CheckBox, "Button", BS_AUTOCHECKBOX, 0},
     {ControlKind::RadioButton, "Button", BS_AUTORADIOBUTTON, 0},
     {ControlKind::EditBox, "Edit", 0, WS_EX_CLIENTEDGE},
