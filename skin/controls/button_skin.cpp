@@ -15,6 +15,7 @@
 #include "engine/window_registry.h"
 #include "gdiplus/gdip.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -100,14 +101,24 @@ COLORREF textColourOf(HWND hwnd) {
     return static_cast<COLORREF>(propValue(hwnd, kPropTextColour));
 }
 
-void drawLabel(gdip::Graphics& graphics, HWND hwnd, Gdiplus::Unit unit, const gdip::RectF& layout,
+// The label on one line. A label wider than the room it has (up to the
+// button's right edge) is drawn in a smaller size that fits, rather than
+// wrapped or cut off at the edge.
+void drawLabel(gdip::Graphics& graphics, HWND hwnd, Gdiplus::Unit unit, const gdip::RectF& layout, float room,
                Gdiplus::StringAlignment align) {
     const TextLook look = textLookOf(hwnd);
     if (look.text.empty()) return;
     gdip::Font font;
     if (!font.createFromName(look.fontName, float(look.fontSize), look.fontStyle, unit)) return;
     gdip::StringFormat format;
-    format.create();
+    format.create(Gdiplus::StringFormatFlagsNoWrap);
+    const float width = graphics.measureString(look.text, font, gdip::RectF(0, 0, 0, 0), &format).Width;
+    if (room > 0 && width > room) {
+        const float smaller = float(look.fontSize) * room / width;
+        gdip::Font fitting;
+        if (smaller >= 6 && fitting.createFromName(look.fontName, smaller, look.fontStyle, unit))
+            font = std::move(fitting);
+    }
     format.setAlign(align);
     format.setLineAlign(Gdiplus::StringAlignmentCenter);
     gdip::SolidBrush brush;
@@ -300,7 +311,7 @@ template <class Face> void drawSelfPainted(HWND hwnd, Face face, float textLeft,
         graphics.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         face(graphics, h);
         drawLabel(graphics, hwnd, Gdiplus::UnitPixel, gdip::RectF(textLeft, 2, float(w) - textRightMargin, float(h)),
-                  Gdiplus::StringAlignmentNear);
+                  std::min(float(w) - textRightMargin, float(w) - textLeft), Gdiplus::StringAlignmentNear);
     }
     WindowDC dc(hwnd);
     if (dc) canvas.copyTo(dc, 0, 0);
@@ -529,7 +540,7 @@ void drawPushButton(HWND hwnd, HDC target, UINT state, const RECT& item) {
         if (!graphics.createFromHDC(canvas.dc())) return;
         graphics.setSmoothingMode(Gdiplus::SmoothingModeNone);
         drawPushFace(graphics, state, w, h);
-        drawLabel(graphics, hwnd, Gdiplus::UnitWorld, gdip::RectF(0, 2, float(w), float(h)),
+        drawLabel(graphics, hwnd, Gdiplus::UnitWorld, gdip::RectF(0, 2, float(w), float(h)), float(w) - 4,
                   Gdiplus::StringAlignmentCenter);
     }
     canvas.copyTo(target, item.left, item.top);
@@ -570,6 +581,12 @@ ControlFont readControlFont(HWND control) {
     gdip::FontFamily family;
     if (gdipFont.getFamily(family)) result.name = family.getFamilyName();
     result.size = static_cast<int>(gdipFont.getSize());
+    // A font asked for by character height (negative lfHeight) has that
+    // height as its em size; some GDI+ builds report the ascent instead,
+    // which draws every label a size too large.
+    LOGFONTA logFont{};
+    if (font && GetObjectA(font, sizeof logFont, &logFont) == sizeof logFont && logFont.lfHeight < 0)
+        result.size = -logFont.lfHeight;
     result.style = gdipFont.getStyle();
     return result;
 }
