@@ -26,6 +26,8 @@ constexpr char kFallbackFontName[] = "宋体";
 constexpr int kFallbackFontSize = 12;
 constexpr int kCheckPictureSize = 13;
 constexpr COLORREF kDisabledTextColour = 0x808080;
+// A label is never made smaller than this to fit its button.
+constexpr float kSmallestLabelSize = 6;
 
 // ---- entries -------------------------------------------------------------------------
 
@@ -112,12 +114,18 @@ void drawLabel(gdip::Graphics& graphics, HWND hwnd, Gdiplus::Unit unit, const gd
     if (!font.createFromName(look.fontName, float(look.fontSize), look.fontStyle, unit)) return;
     gdip::StringFormat format;
     format.create(Gdiplus::StringFormatFlagsNoWrap);
-    const float width = graphics.measureString(look.text, font, gdip::RectF(0, 0, 0, 0), &format).Width;
-    if (room > 0 && width > room) {
-        const float smaller = float(look.fontSize) * room / width;
+    // Sizes do not scale the width exactly (glyphs snap to whole pixels), so
+    // measure again after each step down.
+    float size = float(look.fontSize);
+    for (int step = 0; step < 4 && room > 0; ++step) {
+        const float width = graphics.measureString(look.text, font, gdip::RectF(0, 0, 0, 0), &format).Width;
+        if (width <= room) break;
+        if (size <= kSmallestLabelSize) break;
+        const float smaller = std::max(kSmallestLabelSize, std::min(size * room / width, size - 0.5f));
         gdip::Font fitting;
-        if (smaller >= 6 && fitting.createFromName(look.fontName, smaller, look.fontStyle, unit))
-            font = std::move(fitting);
+        if (!fitting.createFromName(look.fontName, smaller, look.fontStyle, unit)) break;
+        font = std::move(fitting);
+        size = smaller;
     }
     format.setAlign(align);
     format.setLineAlign(Gdiplus::StringAlignmentCenter);
@@ -311,7 +319,7 @@ template <class Face> void drawSelfPainted(HWND hwnd, Face face, float textLeft,
         graphics.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         face(graphics, h);
         drawLabel(graphics, hwnd, Gdiplus::UnitPixel, gdip::RectF(textLeft, 2, float(w) - textRightMargin, float(h)),
-                  std::min(float(w) - textRightMargin, float(w) - textLeft), Gdiplus::StringAlignmentNear);
+                  std::min(float(w) - textRightMargin, float(w) - textLeft - 2), Gdiplus::StringAlignmentNear);
     }
     WindowDC dc(hwnd);
     if (dc) canvas.copyTo(dc, 0, 0);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -225,6 +226,50 @@ TEST_F(ButtonSkin, LabelIsDrawnInTheTextColourOfTheButton) {
                 if (GetRValue(c) > 150 && GetGValue(c) < 120) ++red;
             }
         EXPECT_GT(red, 10);
+    }
+}
+
+// A label too wide for its button is drawn smaller on one line, inside the
+// button, rather than wrapped or cut at the edges; a disabled button's label
+// is grey instead of its text colour.
+TEST_F(ButtonSkin, LabelFitsOnOneLineAndIsGreyWhenDisabled) {
+    struct Case {
+        const char* name;
+        DWORD style;
+        int textLeft;
+    };
+    const Case cases[] = {{"push", BS_PUSHBUTTON, 0}, {"check", BS_AUTOCHECKBOX, 17}, {"radio", BS_AUTORADIOBUTTON, 18}};
+    const int w = 70, h = 40;
+    std::vector<HWND> made;
+    for (int i = 0; i < 3; ++i) made.push_back(button(cases[i].style, 20, 20 + 50 * i, w, h, "WWWWW"));
+    skinAndShow();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(cases[i].name);
+        setPropValue(made[i], kPropTextColour, kRed);
+        redraw(made[i]);
+        int left = w, right = -1, top = h, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const COLORREF c = screenPixel(made[i], x, y);
+                if (GetRValue(c) > 150 && GetGValue(c) < 120) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+            }
+        ASSERT_GE(right, 0);
+        EXPECT_GT(left, cases[i].textLeft) << "not cut at the left";
+        EXPECT_LT(right, w - 1) << "not cut at the right";
+        EXPECT_LT(bottom - top, 14) << "one line";
+
+        EnableWindow(made[i], FALSE);
+        redraw(made[i]);
+        int red = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const COLORREF c = screenPixel(made[i], x, y);
+                if (GetRValue(c) > 150 && GetGValue(c) < 120) ++red;
+            }
+        EXPECT_EQ(red, 0);
     }
 }
 
