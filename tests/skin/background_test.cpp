@@ -17,6 +17,7 @@
 #include <string>
 
 using namespace skin;
+using skintest::closeTo;
 using skintest::engine;
 using skintest::engineThis;
 
@@ -25,12 +26,6 @@ namespace {
 constexpr std::uint32_t kRed = 0xFFFF0000u, kBlue = 0xFF0000FFu, kWhiteArgb = 0xFFFFFFFFu;
 constexpr COLORREF kGreen = RGB(0, 0xFF, 0);
 constexpr COLORREF kMagenta = RGB(0xFF, 0, 0xFF);
-
-bool closeTo(COLORREF a, COLORREF b, int tolerance = 12) {
-    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
-           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
-           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
-}
 
 // An optional argument as the engine takes it: null when not given.
 template <class T> const T* given(const std::optional<T>& value) { return value ? &*value : nullptr; }

@@ -21,73 +21,25 @@
 
 using namespace skin;
 using skintest::engine;
+using skintest::closeTo;
 using skintest::engineThis;
+using skintest::screenPixel;
 
 namespace {
 
-constexpr COLORREF kGreen = RGB(0, 0xFF, 0);
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
-constexpr char kHostClass[] = "ButtonSkinTestHost";
-
-bool closeTo(COLORREF a, COLORREF b, int tolerance) {
-    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
-           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
-           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
-}
 
 bool isGreenish(COLORREF c) { return GetGValue(c) > GetRValue(c) + 40 && GetGValue(c) > GetBValue(c) + 40; }
 
-// A 320 x 240 skinned window, shown without activation, its cache rendered
-// green, control veils on at opacity 50; buttons are made before skinning.
-class ButtonSkin : public testing::Test {
+// The veiled host window; buttons are made before skinning.
+class ButtonSkin : public skintest::VeiledHostWindow {
 protected:
-    void SetUp() override {
-        static const bool registered = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = kHostClass;
-            return RegisterClassA(&wc) != 0;
-        }();
-        ASSERT_TRUE(registered);
-        skinSettings.windowRecords.clear();
-        skinSettings.firstSizePending = false;
-        skinSettings.backgroundColour = kGreen;
-        skinSettings.backgroundPicture.clear();
-        const int opacity = 50;
-        engine().methods->setBackgroundStyle(engineThis(), 1, &opacity, nullptr);
-        window = CreateWindowExA(0, kHostClass, "", WS_POPUP | WS_CLIPCHILDREN, 80, 80, 320, 240, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(window, nullptr);
-        font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "SimSun");
-    }
-    void TearDown() override {
-        if (window && IsWindow(window)) DestroyWindow(window);
-        skinSettings.windowRecords.clear();
-        engine().methods->setBackgroundStyle(engineThis(), 1, nullptr, nullptr);
-        skinSettings.firstSizePending = true;
-        DeleteObject(font);
-    }
-
     HWND button(DWORD style, int x, int y, int w, int h, const char* text = "Ok") {
-        HWND hwnd = CreateWindowExA(0, "Button", text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, window, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        return hwnd;
+        return child("Button", style, x, y, w, h, text);
     }
     void skinAndShow() {
-        engine().methods->skinWindow(engineThis(), window, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     nullptr, nullptr, nullptr, nullptr, nullptr);
-        index = findWindowRecord(window);
-        ASSERT_EQ(index, 1);
-        ShowWindow(window, SW_SHOWNA);
-        engine().methods->renderWindow(engineThis(), index, nullptr, 0);
+        VeiledHostWindow::skinAndShow();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
-    WindowRecord& record() { return *windowRecordAt(index); }
-    static COLORREF screenPixel(HWND hwnd, int x, int y) {
-        gdi::WindowDC dc(hwnd);
-        return GetPixel(dc, x, y) & 0xFFFFFF;
     }
     static void paintMarker(HWND hwnd) {
         gdi::WindowDC dc(hwnd);
@@ -96,10 +48,6 @@ protected:
         FillRect(dc, &r, red.get());
     }
     static void redraw(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
-
-    HWND window = nullptr;
-    int index = 0;
-    HFONT font = nullptr;
 };
 
 TEST_F(ButtonSkin, InstallersTakePushButtonsFirstThenCheckBoxesAndAutoRadioButtonsInChildOrder) {

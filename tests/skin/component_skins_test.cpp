@@ -20,22 +20,17 @@
 
 using namespace skin;
 using skintest::engine;
+using skintest::closeTo;
 using skintest::engineThis;
+using skintest::screenPixel;
 
 namespace {
 
-constexpr COLORREF kGreen = RGB(0, 0xFF, 0);
+constexpr COLORREF kGreen = skintest::VeiledHostWindow::kBackground;
 constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
 constexpr LRESULT kPreviousBrush = 0x5A5A;
-constexpr char kHostClass[] = "SkinComponentTestHost";
 constexpr char kLabelClass[] = "SkinComponentTestLabel";
-
-bool closeTo(COLORREF a, COLORREF b, int tolerance = 12) {
-    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
-           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
-           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
-}
 
 // A label as the host draws one: its background in the button-face colour,
 // a black block for its text; the colour messages of its children are
@@ -63,73 +58,33 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool registerClasses() {
+bool registerLabelClass() {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kHostClass;
-    if (!RegisterClassA(&wc)) return false;
     wc.lpfnWndProc = labelProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kLabelClass;
     return RegisterClassA(&wc) != 0;
 }
 
-// A 320 x 240 skinned window, shown without activation, its cache rendered
-// green, control veils on at opacity 50.
-class Components : public testing::Test {
+// The veiled host window, skinned and shown.
+class Components : public skintest::VeiledHostWindow {
 protected:
     void SetUp() override {
-        static const bool registered = registerClasses();
+        static const bool registered = registerLabelClass();
         ASSERT_TRUE(registered);
-        skinSettings.windowRecords.clear();
-        skinSettings.firstSizePending = false;
-        skinSettings.backgroundColour = kGreen;
-        skinSettings.backgroundPicture.clear();
-        const int opacity = 50;
-        engine().methods->setBackgroundStyle(engineThis(), 1, &opacity, nullptr);
-        window = CreateWindowExA(0, kHostClass, "", WS_POPUP | WS_CLIPCHILDREN, 80, 80, 320, 240, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(window, nullptr);
-        engine().methods->skinWindow(engineThis(), window, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     nullptr, nullptr, nullptr, nullptr, nullptr);
-        index = findWindowRecord(window);
-        ASSERT_EQ(index, 1);
-        ShowWindow(window, SW_SHOWNA);
-        engine().methods->renderWindow(engineThis(), index, nullptr, 0);
-        font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "SimSun");
-    }
-    void TearDown() override {
-        if (window && IsWindow(window)) DestroyWindow(window);
-        skinSettings.windowRecords.clear();
-        engine().methods->setBackgroundStyle(engineThis(), 1, nullptr, nullptr);
-        skinSettings.firstSizePending = true;
-        DeleteObject(font);
+        VeiledHostWindow::SetUp();
+        if (HasFatalFailure()) return;
+        skinAndShow();
     }
 
-    HWND child(const char* className, DWORD style, int x, int y, int w, int h, const char* text = "",
-               HWND parent = nullptr) {
-        HWND hwnd = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                                    parent ? parent : window, nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        return hwnd;
-    }
     // skinComponent with the application's arguments unless others are given.
     void skinAsContainer(HWND hwnd, COLORREF fill = 0, int alpha = 50, int outlined = 0) {
         engine().methods->skinComponent(engineThis(), hwnd, nullptr, fill, &alpha, outlined ? &outlined : nullptr);
     }
     void registerTransparent(HWND hwnd) { engine().methods->registerComponent(engineThis(), hwnd, nullptr, 0, 50); }
-    WindowRecord& record() { return *windowRecordAt(index); }
     void repaintAll() {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
-    static COLORREF screenPixel(HWND hwnd, int x, int y) {
-        gdi::WindowDC dc(hwnd);
-        return GetPixel(dc, x, y) & 0xFFFFFF;
-    }
-
-    HWND window = nullptr;
-    int index = 0;
-    HFONT font = nullptr;
 };
 
 // A memory DC over a w x h bitmap that a component renders into.

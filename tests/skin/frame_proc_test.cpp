@@ -20,6 +20,7 @@
 #include <vector>
 
 using namespace skin;
+using skintest::closeTo;
 using skintest::engine;
 using skintest::engineThis;
 
@@ -50,12 +51,6 @@ LRESULT CALLBACK previousProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 bool wasPassedOn(UINT msg) { return std::find(passedOn.begin(), passedOn.end(), msg) != passedOn.end(); }
-
-bool closeTo(COLORREF a, COLORREF b, int tolerance = 12) {
-    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
-           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
-           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
-}
 
 CaptionButton captionButton(int kind, const Bytes& glyph) {
     CaptionButton b;

@@ -1,12 +1,15 @@
 #include "skin_support.h"
 
 #include "controls/control_methods.h"
+#include "engine/drawing_primitives.h"
+#include "engine/gdi_handles.h"
 #include "engine/skin_settings.h"
 #include "engine/window_properties.h"
 #include "gdiplus/gdip.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace skintest {
@@ -77,6 +80,67 @@ void setClientSize(HWND hwnd, int w, int h) {
     const int extraW = (window.right - window.left) - client.right;
     const int extraH = (window.bottom - window.top) - client.bottom;
     SetWindowPos(hwnd, nullptr, 0, 0, w + extraW, h + extraH, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool closeTo(COLORREF a, COLORREF b, int tolerance) {
+    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
+           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
+           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
+}
+
+COLORREF screenPixel(HWND hwnd, int x, int y) {
+    gdi::WindowDC dc(hwnd);
+    return GetPixel(dc, x, y) & 0xFFFFFF;
+}
+
+namespace {
+constexpr char kVeiledHostClass[] = "SkinTestVeiledHost";
+}
+
+void VeiledHostWindow::SetUp() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kVeiledHostClass;
+        return RegisterClassA(&wc) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    skin::skinSettings.windowRecords.clear();
+    skin::skinSettings.firstSizePending = false;
+    skin::skinSettings.backgroundColour = kBackground;
+    skin::skinSettings.backgroundPicture.clear();
+    const int opacity = 50;
+    engine().methods->setBackgroundStyle(engineThis(), 1, &opacity, nullptr);
+    window = CreateWindowExA(0, kVeiledHostClass, "", WS_POPUP | WS_CLIPCHILDREN, 80, 80, 320, 240, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "SimSun");
+}
+
+void VeiledHostWindow::TearDown() {
+    if (window && IsWindow(window)) DestroyWindow(window);
+    skin::skinSettings.windowRecords.clear();
+    engine().methods->setBackgroundStyle(engineThis(), 1, nullptr, nullptr);
+    skin::skinSettings.firstSizePending = true;
+    DeleteObject(font);
+}
+
+HWND VeiledHostWindow::child(const char* className, DWORD style, int x, int y, int w, int h, const char* text,
+                             HWND parent) {
+    HWND hwnd = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                                parent ? parent : window, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return hwnd;
+}
+
+void VeiledHostWindow::skinAndShow() {
+    engine().methods->skinWindow(engineThis(), window, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr);
+    index = skin::findWindowRecord(window);
+    ASSERT_EQ(index, 1);
+    ShowWindow(window, SW_SHOWNA);
+    engine().methods->renderWindow(engineThis(), index, nullptr, 0);
 }
 
 } // namespace skintest

@@ -7,6 +7,7 @@
 #include "engine/skin_engine.h"
 #include "engine/window_registry.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -40,5 +41,33 @@ int addRecord(HWND hwnd);
 
 // Resizes a window so that its client area is w x h.
 void setClientSize(HWND hwnd, int w, int h);
+
+// Colours whose channels differ by at most `tolerance`.
+bool closeTo(COLORREF a, COLORREF b, int tolerance = 12);
+// A pixel of a window as it is on the screen.
+COLORREF screenPixel(HWND hwnd, int x, int y);
+
+// A 320 x 240 host window, not yet skinned, over an engine background of
+// plain green with control veils on at opacity 50, and a "SimSun" 12 font
+// for its children. skinAndShow() takes it over, shows it without
+// activation and renders its cache.
+class VeiledHostWindow : public testing::Test {
+public:
+    static constexpr COLORREF kBackground = RGB(0, 0xFF, 0);
+
+protected:
+
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND child(const char* className, DWORD style, int x, int y, int w, int h, const char* text = "",
+               HWND parent = nullptr);
+    void skinAndShow();
+    skin::WindowRecord& record() { return *skin::windowRecordAt(index); }
+
+    HWND window = nullptr;
+    int index = 0;
+    HFONT font = nullptr;
+};
 
 } // namespace skintest
